@@ -1,0 +1,45 @@
+// Field-by-field reader for the game's text data files. The whole file is read
+// into memory; a loader pulls the fields of one record and then asks for the
+// next record. Records are a stream of fields: a line with more fields than its
+// loader reads lets the surplus start the next record.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CDataFileReader {
+public:
+    // A field holds at most this many bytes; longer fields are truncated.
+    static constexpr std::size_t kMaxFieldLength = 1023;
+
+    CDataFileReader(char separator, char commentChar);
+    virtual ~CDataFileReader() = default;
+
+    // Reads the whole file and moves to its first record. False when the file
+    // cannot be opened or read.
+    bool Open(const std::string& path);
+    // Same as Open, from bytes already in memory (the fuzz targets and tests use it).
+    void OpenBytes(std::string bytes);
+
+    std::string NextField();
+    std::int32_t NextInt();
+    // Moves to the start of the next record; false at the end of the contents.
+    bool NextLine();
+    void Close();
+
+private:
+    char m_separator;
+    char m_comment;
+    std::vector<char> m_contents;  // file bytes plus a terminating NUL
+    std::size_t m_cursor = 0;
+    bool m_endOfLine = false;
+
+    bool AtEnd() const { return m_cursor + 1 >= m_contents.size(); }
+    char Current() const { return m_contents[m_cursor]; }
+};
+
+// C-library style number conversions: leading white space, optional sign, digits
+// up to the first character that does not fit; nothing readable gives 0.
+std::int32_t ParseLeadingInt(const std::string& text);
+double ParseLeadingDouble(const std::string& text);

@@ -2,13 +2,16 @@
 // by level besides specialisation, and the description texts by key.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
 
 class CClassTable;
+class CDatReader;
 class CSpellLineTable;
 class CStyleLineTable;
 
@@ -50,10 +53,15 @@ public:
 private:
     int FindName(std::string_view name) const;
     int FindOrAddName(const std::string& name);
+    void ReadRestRecord(CDatReader& reader);
+    // False when a line of the record is not one of the class's lines.
+    bool ReadLineLevelRecord(CDatReader& reader);
 
     std::vector<std::string> m_names;
+    std::unordered_map<std::string, int> m_nameIndex;  // ASCII-folded name -> index
     std::vector<std::string> m_descriptions;
     std::vector<CClassAbilityEntry> m_entries;
+    std::vector<int> m_entryOfClass;  // per class index: its first entry, or -1
     const CClassTable* m_classes = nullptr;
     const CSpellLineTable* m_spellLines = nullptr;
     const CStyleLineTable* m_styleLines = nullptr;

@@ -27,6 +27,9 @@ public:
     // Moves to the start of the next record; false at the end of the contents.
     bool NextLine();
     void Close();
+    // True once the current record's line has ended: every further NextField of
+    // the record gives the empty text, so a loader can stop a counted list there.
+    bool AtEndOfLine() const { return m_endOfLine; }
 
 private:
     char m_separator;

@@ -2,9 +2,11 @@
 // every level of every track.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -58,8 +60,11 @@ public:
 
 private:
     int FindOrAddTrack(const std::string& name);
+    // First record of the track and level, or null.
+    const CMasterLevelInfo* FindLevel(int track, int level) const;
 
     std::vector<std::string> m_trackNames;
+    std::unordered_map<std::string, int> m_trackIndex;  // exact name -> index
     std::vector<CClassTracks> m_classTracks;
     std::vector<CMasterLevelInfo> m_levels;
 };

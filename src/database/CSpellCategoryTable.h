@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -40,4 +41,5 @@ private:
     std::vector<CSpellCategoryInfo> m_records;
     const CSpellTable* m_spells = nullptr;
     const CSpellCategoryTextTable* m_texts = nullptr;
+    std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
 };

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -40,4 +41,5 @@ public:
 private:
     std::vector<CSpellLineInfo> m_records;
     const CSpellCategoryTable* m_categories = nullptr;
+    std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
 };

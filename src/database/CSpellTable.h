@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -33,7 +34,16 @@ public:
     const std::string& DamageType(int index) const { return m_records[index].damageType; }
     DetailRows Detail(int index) const;
 
+    // Ids the array index covers. A file may carry any 32-bit id, and an array up
+    // to a giant id would cost gigabytes, so negative and larger ids are kept in
+    // a map beside it and found all the same.
+    static constexpr std::int32_t kMaxIndexedId = 1000000;
+
 private:
     std::vector<CSpellInfo> m_records;
-    std::vector<int> m_indexById;  // one entry per id 0..max id
+    std::vector<int> m_indexById{-1};  // one entry per id 0..max indexed id
+    std::unordered_map<std::int32_t, int> m_unindexedIds;
+
+    static bool IsIndexable(std::int32_t id) { return id >= 0 && id <= kMaxIndexedId; }
+    void BuildIdIndex();
 };

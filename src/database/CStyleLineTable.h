@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -34,4 +35,5 @@ public:
 private:
     std::vector<CStyleLineInfo> m_records;
     const CStyleTable* m_styles = nullptr;
+    std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
 };

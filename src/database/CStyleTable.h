@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -58,4 +59,7 @@ public:
 
 private:
     std::vector<CStyleInfo> m_records;
+    std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
+
+    DbResult ResolveFollowUps();
 };

@@ -7,6 +7,7 @@
 #include "database/CDatReader.h"
 #include "database/CSpellLineTable.h"
 #include "database/CStyleLineTable.h"
+#include "database/ExchangeSort.h"
 #include "database/GameTypes.h"
 
 namespace {
@@ -234,17 +235,17 @@ ClassAbilityList CAbilityTable::ClassAbilities(int classIndex) const
     // The exchange sort fixes the order of rows that tie on level and name
     // (a specialisation named like an ability), so it is kept as it is.
     const std::size_t count = list.names.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        for (std::size_t j = i + 1; j < count; ++j) {
-            const bool after = list.levels[i] > list.levels[j] ||
-                               (list.levels[i] == list.levels[j] && list.names[i].compare(list.names[j]) > 0);
-            if (after) {
-                std::swap(list.names[i], list.names[j]);
-                std::swap(list.levels[i], list.levels[j]);
-                std::swap(list.kinds[i], list.kinds[j]);
-            }
-        }
-    }
+    ExchangeSort(
+        count,
+        [&](std::size_t i, std::size_t j) {
+            return list.levels[i] > list.levels[j] ||
+                   (list.levels[i] == list.levels[j] && list.names[i].compare(list.names[j]) > 0);
+        },
+        [&](std::size_t i, std::size_t j) {
+            std::swap(list.names[i], list.names[j]);
+            std::swap(list.levels[i], list.levels[j]);
+            std::swap(list.kinds[i], list.kinds[j]);
+        });
     return list;
 }
 

@@ -4,6 +4,7 @@
 
 #include "database/CClassTable.h"
 #include "database/CCsvReader.h"
+#include "database/ExchangeSort.h"
 #include "database/GameTypes.h"
 
 DbResult CMasterLevelTable::LoadMasterLevels(const std::string& folder, const CClassTable& classes)
@@ -80,12 +81,9 @@ std::vector<std::string> CMasterLevelTable::TrackLevels(int track) const
             levels.push_back(&info);
     }
     // Two records of one level keep the order this exchange sort gives them.
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        for (std::size_t j = i + 1; j < levels.size(); ++j) {
-            if (levels[i]->level > levels[j]->level)
-                std::swap(levels[i], levels[j]);
-        }
-    }
+    ExchangeSort(
+        levels.size(), [&](std::size_t i, std::size_t j) { return levels[i]->level > levels[j]->level; },
+        [&](std::size_t i, std::size_t j) { std::swap(levels[i], levels[j]); });
     std::vector<std::string> names;
     names.reserve(levels.size());
     for (const CMasterLevelInfo* info : levels)

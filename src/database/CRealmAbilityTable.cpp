@@ -6,6 +6,7 @@
 
 #include "database/CClassTable.h"
 #include "database/CCsvReader.h"
+#include "database/ExchangeSort.h"
 #include "database/GameTypes.h"
 
 namespace {
@@ -130,14 +131,12 @@ RealmAbilityListing CRealmAbilityTable::ListForClass(int classIndex) const
     // Kept as an exchange sort: it decides the order of two abilities of the
     // same name with different kinds.
     const std::size_t count = listing.names.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        for (std::size_t j = i + 1; j < count; ++j) {
-            if (listing.names[i].compare(listing.names[j]) > 0) {
-                std::swap(listing.names[i], listing.names[j]);
-                std::swap(listing.kinds[i], listing.kinds[j]);
-            }
-        }
-    }
+    ExchangeSort(
+        count, [&](std::size_t i, std::size_t j) { return listing.names[i].compare(listing.names[j]) > 0; },
+        [&](std::size_t i, std::size_t j) {
+            std::swap(listing.names[i], listing.names[j]);
+            std::swap(listing.kinds[i], listing.kinds[j]);
+        });
     return listing;
 }
 

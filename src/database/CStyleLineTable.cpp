@@ -4,6 +4,7 @@
 
 #include "database/CDatReader.h"
 #include "database/CStyleTable.h"
+#include "database/ExchangeSort.h"
 
 DbResult CStyleLineTable::LoadStyleLines(const std::string& folder, const CStyleTable& styles)
 {
@@ -82,13 +83,11 @@ NamedLevels CStyleLineTable::StyleList(int index) const
     // Deliberately this exchange sort and not a stable one: styles of equal level
     // must come out in the order it gives, wherever the list is shown.
     const std::size_t n = list.levels.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        for (std::size_t j = i + 1; j < n; ++j) {
-            if (list.levels[i] > list.levels[j]) {
-                std::swap(list.levels[i], list.levels[j]);
-                std::swap(list.names[i], list.names[j]);
-            }
-        }
-    }
+    ExchangeSort(
+        n, [&](std::size_t i, std::size_t j) { return list.levels[i] > list.levels[j]; },
+        [&](std::size_t i, std::size_t j) {
+            std::swap(list.levels[i], list.levels[j]);
+            std::swap(list.names[i], list.names[j]);
+        });
     return list;
 }

@@ -1,0 +1,23 @@
+// A prompt that records every message and answers with a preset answer, so
+// tests can assert on exact captions, texts and buttons.
+#pragma once
+
+#include <vector>
+
+#include "common/CPrompt.h"
+
+class RecordingPrompt : public CPrompt {
+public:
+    explicit RecordingPrompt(PromptAnswer answer = PromptAnswer::Ok) : m_answer(answer) {}
+
+    PromptAnswer Show(const PromptMessage& message) override
+    {
+        messages.push_back(message);
+        return m_answer;
+    }
+
+    std::vector<PromptMessage> messages;
+
+private:
+    PromptAnswer m_answer;
+};

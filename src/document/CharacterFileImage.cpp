@@ -12,7 +12,6 @@ namespace {
 constexpr std::size_t kPlanEntrySize = 12;  // without the respec byte
 constexpr std::size_t kAutoTrainEntrySize = 12;
 constexpr std::size_t kAbilityEntrySize = 8;
-constexpr std::size_t kOptionPairMinSize = 8;
 
 // Parses section by section; the first failure sticks and names its section.
 class ImageParser {
@@ -132,26 +131,19 @@ private:
         return true;
     }
 
-    bool ReadOptions(std::vector<std::pair<std::string, std::int32_t>>& options)
+    bool ReadOptions(CNamedValueList& options)
     {
+        // Each pair takes at least its value and its key length.
+        constexpr std::size_t kPairMinSize = 8;
+        CByteReader peek = m_reader;
         std::uint8_t count = 0;
-        if (!m_reader.ReadU8(count)) {
-            Fail(ParseStatus::Truncated);
-            return false;
-        }
-        if (count > m_reader.Remaining() / kOptionPairMinSize) {
+        if (peek.ReadU8(count) && count > peek.Remaining() / kPairMinSize) {
             Fail(ParseStatus::BadCount);
             return false;
         }
-        for (int i = 0; i < count; ++i) {
-            std::int32_t value = 0;
-            std::uint32_t length = 0;
-            std::string key;
-            if (!m_reader.ReadI32(value) || !m_reader.ReadU32(length) || !m_reader.ReadBytes(length, key)) {
-                Fail(ParseStatus::Truncated);
-                return false;
-            }
-            options.emplace_back(std::move(key), value);
+        if (!options.ReadFrom(m_reader)) {
+            Fail(ParseStatus::Truncated);
+            return false;
         }
         return true;
     }
@@ -185,21 +177,15 @@ ParseResult ParseImage(std::string_view bytes)
 std::optional<std::string> SerializeImage(const FileImage& image)
 {
     constexpr auto kMaxCount = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
-    if (image.options.size() > 255 || image.autoTrain.size() > kMaxCount || image.realmAbilities.size() > kMaxCount ||
+    if (image.autoTrain.size() > kMaxCount || image.realmAbilities.size() > kMaxCount ||
         image.realmAbilitiesNf.size() > kMaxCount)
         return std::nullopt;
 
     CByteWriter out;
     out.WriteBytes(kMagic);
     out.WriteU32(kCurrentVersion);
-    out.WriteU8(static_cast<std::uint8_t>(image.options.size()));
-    for (const auto& [key, value] : image.options) {
-        if (key.size() > std::numeric_limits<std::uint32_t>::max())
-            return std::nullopt;
-        out.WriteI32(value);
-        out.WriteU32(static_cast<std::uint32_t>(key.size()));
-        out.WriteBytes(key);
-    }
+    if (!image.options.WriteTo(out))
+        return std::nullopt;
     out.WriteF32(image.level);
     for (const std::int32_t raise : image.statRaise)
         out.WriteI32(raise);

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/CNamedValueList.h"
+
 namespace chr {
 
 constexpr std::uint32_t kOldestVersion = 0x02000000;
@@ -54,7 +56,7 @@ struct AbilityEntry {
 
 struct FileImage {
     std::uint32_t version = kCurrentVersion;
-    std::vector<std::pair<std::string, std::int32_t>> options;
+    CNamedValueList options;
     float level = 50.0f;
     std::array<std::int32_t, kStatCount> statRaise{};
     std::int32_t realmRank = 0;

@@ -41,12 +41,7 @@ struct OldFileBuilder {
     }
     std::string Finish(const FileImage& image)
     {
-        out.WriteU8(static_cast<std::uint8_t>(image.options.size()));
-        for (const auto& [key, value] : image.options) {
-            out.WriteI32(value);
-            out.WriteU32(static_cast<std::uint32_t>(key.size()));
-            out.WriteBytes(key);
-        }
+        EXPECT_TRUE(image.options.WriteTo(out));
         out.WriteF32(image.level);
         for (std::int32_t raise : image.statRaise)
             out.WriteI32(raise);
@@ -227,9 +222,9 @@ TEST(CharacterFileImage, RefusesToWriteMoreOptionsThanTheCountByteHolds)
 {
     FileImage image;
     for (int i = 0; i < 255; ++i)
-        image.options.emplace_back("Option" + std::to_string(i), 1);
+        image.options.Set("Option" + std::to_string(i), 1);
     EXPECT_TRUE(chr::SerializeImage(image));
-    image.options.emplace_back("OneTooMany", 1);
+    image.options.Set("OneTooMany", 1);
     EXPECT_FALSE(chr::SerializeImage(image));
 }
 

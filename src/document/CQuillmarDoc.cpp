@@ -1,0 +1,617 @@
+#include "document/CQuillmarDoc.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+#include <limits>
+
+#include "database/CGameDatabase.h"
+#include "document/CAppSettings.h"
+#include "document/GameContent.h"
+
+namespace {
+
+using level_slot::kLast;
+using level_slot::LevelOfSlot;
+
+std::int32_t Saturate(std::int64_t value)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
+                                                              std::numeric_limits<std::int32_t>::max()));
+}
+
+// Exact for every 32-bit level, so the career computation never overflows.
+std::int64_t Cost(std::int64_t level)
+{
+    return level <= 1 ? 0 : level * (level + 1) / 2 - 1;
+}
+
+bool HasBit(std::uint32_t mask, int bit)
+{
+    return bit >= 0 && bit < 32 && ((mask >> bit) & 1u) != 0;
+}
+
+// Bits 1..11 are the free steps; bit 0 only says "some step is taken".
+constexpr std::uint32_t kAutoTrainStepBits = 0xFFEu;
+constexpr int kHighestStepBit = 11;
+
+bool Contains(const std::vector<std::string>& names, const std::string& name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+CQuillmarDoc::CQuillmarDoc(CGameDatabase& database, CAppSettings& settings)
+    : m_database(database), m_settings(settings)
+{
+}
+
+std::size_t CQuillmarDoc::CheckedSlot(int slot)
+{
+    assert(slot >= 0 && slot < kSlotCount);
+    return static_cast<std::size_t>(std::clamp(slot, 0, kLast));
+}
+
+// Observers and the modified flag ---------------------------------------------
+
+void CQuillmarDoc::AddObserver(CDocumentObserver* observer)
+{
+    if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+        m_observers.push_back(observer);
+}
+
+void CQuillmarDoc::RemoveObserver(CDocumentObserver* observer)
+{
+    m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
+}
+
+void CQuillmarDoc::UpdateAllViews(int hint)
+{
+    // A view may remove itself while it refreshes.
+    const std::vector<CDocumentObserver*> observers = m_observers;
+    for (CDocumentObserver* observer : observers)
+        observer->OnViewsUpdated(hint);
+}
+
+void CQuillmarDoc::SetModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    const std::vector<CDocumentObserver*> observers = m_observers;
+    for (CDocumentObserver* observer : observers)
+        observer->OnModifiedChanged(modified);
+}
+
+// New and Reset ------------------------------------------------------------------
+
+void CQuillmarDoc::Reset()
+{
+    m_careerMode = 0;
+    m_realm.clear();
+    m_race.clear();
+    m_class.clear();
+    m_level = level_slot::kMaxLevel;
+    m_realmRank = 0;
+    m_extraSpecPoints = 0;
+    m_statRaise.fill(0);
+    m_autoTrain.Clear();
+    for (CNamedValueList& plan : m_specPlan)
+        plan.Clear();
+    m_respecAt.fill(0);
+    m_realmAbilities.Clear();
+    m_realmAbilitiesNf.Clear();
+    m_options.Clear();
+    for (CNamedValueList& result : m_specResult)
+        result.Clear();
+    m_careerPointsLeft.fill(0);
+    m_masterLevelOption = 0;
+    m_masterLevel = 0;
+}
+
+void CQuillmarDoc::New()
+{
+    Reset();
+    m_boundToFile = 0;
+    SetModified(false);
+    if (m_settings.Get(setting::DONT_SAVE_SELECTION) != 0)
+        return;
+
+    const int lastClass = m_settings.Get(setting::LAST_CLASS);
+    const int lastRace = m_settings.Get(setting::LAST_RACE);
+    m_realm = RealmName(m_settings.Get(setting::LAST_REALM));
+    const CClassTable& classes = m_database.Classes();
+    const CRaceTable& races = m_database.Races();
+    m_class = lastClass >= 0 && lastClass < classes.Count() ? classes.Name(lastClass) : std::string();
+    m_race = lastRace >= 0 && lastRace < races.Count() ? races.Name(lastRace) : std::string();
+
+    m_database.SelectRealmByCode(m_realm);
+    const std::vector<std::string> classNames = m_database.ClassNames();
+    if (classNames.empty()) {
+        m_class.clear();
+        m_race.clear();
+        m_database.SelectClass("");
+        m_database.SelectRace("");
+        return;
+    }
+    if (!Contains(classNames, m_class))
+        m_class = classNames.front();
+    m_database.SelectClass(m_class);
+    // A remembered realm that no longer exists ends up as the realm of the class taken.
+    if (m_database.Selection().realm >= 0)
+        m_realm = m_database.RealmNameOfSelection();
+
+    const std::vector<std::string> raceNames = m_database.RaceNames();
+    if (!Contains(raceNames, m_race))
+        m_race = raceNames.empty() ? std::string() : raceNames.front();
+    m_database.SelectRace(m_race);
+}
+
+// Identity and selection ---------------------------------------------------------
+
+void CQuillmarDoc::SetRealm(std::string_view name)
+{
+    m_realm = name;
+    m_database.SelectRealmByCode(name);
+    m_settings.Set(setting::LAST_REALM, RealmFromCode(name));
+}
+
+void CQuillmarDoc::SetRace(std::string_view name)
+{
+    m_race = name;
+    m_database.SelectRace(name);
+    m_settings.Set(setting::LAST_RACE, m_database.Races().FindByName(name));
+}
+
+void CQuillmarDoc::SetClass(std::string_view name)
+{
+    if (name == m_class) {
+        m_database.SelectClass(name);
+        return;
+    }
+    m_class = name;
+    m_database.SelectClass(name);
+    m_statRaise.fill(0);
+    for (CNamedValueList& plan : m_specPlan)
+        plan.Clear();
+    m_settings.Set(setting::LAST_CLASS, m_database.Classes().FindByName(name));
+    m_realmAbilities.Clear();
+    if (m_careerMode)
+        Recalculate();
+}
+
+void CQuillmarDoc::ActivateSelection()
+{
+    m_database.SelectRealmByCode("");
+    m_database.SelectClass("");
+    m_database.SelectRace("");
+    m_database.SelectRealmByCode(m_realm);
+    m_database.SelectClass(m_class);
+    m_database.SelectRace(m_race);
+}
+
+// Level, rank, points --------------------------------------------------------------
+
+void CQuillmarDoc::SetLevel(float level)
+{
+    if (std::isnan(level))
+        return;
+    const float clamped = std::clamp(level, level_slot::kMinLevel, level_slot::kMaxLevel);
+    if (clamped == m_level)
+        return;
+    m_level = clamped;
+    // In career mode the level only moves through the plan.
+    if (!m_careerMode)
+        Modified();
+}
+
+void CQuillmarDoc::SetRealmRank(int code)
+{
+    m_realmRank = std::clamp(code, 0, kMaxRealmRank);
+    Modified();
+}
+
+int CQuillmarDoc::GetEffectiveRealmRank() const
+{
+    if (m_options.Get(doc_option::CoopMode) == 0)
+        return m_realmRank;
+    return m_realmRank + std::max(0, static_cast<int>(m_level) - 20);
+}
+
+void CQuillmarDoc::SetExtraSpecPoints(int points)
+{
+    if (points == m_extraSpecPoints)
+        return;
+    m_extraSpecPoints = points;
+    if (m_careerMode)
+        Recalculate();
+    Modified();
+}
+
+int CQuillmarDoc::ClassIndex() const
+{
+    return m_class.empty() ? -1 : m_database.Classes().FindByName(m_class);
+}
+
+std::int32_t CQuillmarDoc::SpecPointsAt(int classIndex, float level) const
+{
+    const std::int64_t earned = classIndex >= 0 ? m_database.Classes().SpecPointsUpTo(classIndex, level) : 0;
+    return Saturate(earned + m_extraSpecPoints);
+}
+
+std::int32_t CQuillmarDoc::SkillPointsAtLevel(float level) const
+{
+    return SpecPointsAt(ClassIndex(), level < 0.0f ? m_level : level);
+}
+
+void CQuillmarDoc::AddStatRaise(StatId stat, int delta)
+{
+    if (stat < 0 || stat >= kStatCount)
+        return;
+    std::int32_t& raise = m_statRaise[static_cast<std::size_t>(stat)];
+    raise = static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{raise} + delta, 0, kMaxStatRaise));
+    Modified();
+}
+
+StatValues CQuillmarDoc::GetStatTotals() const
+{
+    const int classIndex = ClassIndex();
+    const int raceIndex = m_race.empty() ? -1 : m_database.Races().FindByName(m_race);
+    StatValues totals = raceIndex >= 0 ? m_database.Races().Stats(raceIndex) : StatValues{};
+    if (classIndex >= 0)
+        totals = m_database.Classes().StatsAtLevel(classIndex, totals, m_level);
+    for (int stat = 0; stat < kStatCount; ++stat)
+        totals[static_cast<std::size_t>(stat)] += m_statRaise[static_cast<std::size_t>(stat)];
+
+    const auto abilityValue = [this](std::string_view name) {
+        return m_database.RealmAbilityValue(name, m_realmAbilitiesNf.Get(name));
+    };
+    const StatId acuity = classIndex >= 0 ? m_database.Classes().Stats(classIndex).casting : kNoStat;
+    const auto& abilities = game_content::kStatRaisingAbilities;
+    for (std::size_t i = 0; i < abilities.size(); ++i) {
+        const StatId stat = i < 4 ? static_cast<StatId>(i) : acuity;
+        if (stat < 0 || stat >= kStatCount)
+            continue;
+        // Only one of the two names exists in a data language; a name that is
+        // the same in both must not count twice.
+        std::int32_t bonus = abilityValue(abilities[i].german);
+        if (abilities[i].english != abilities[i].german)
+            bonus += abilityValue(abilities[i].english);
+        totals[static_cast<std::size_t>(stat)] += bonus;
+    }
+    return totals;
+}
+
+// Specialisation plan --------------------------------------------------------------
+
+void CQuillmarDoc::SetCareerMode(int on)
+{
+    const int value = on != 0 ? 1 : 0;
+    m_options.SetOrRemove(doc_option::CareerMode, value);
+    m_careerMode = value;
+    if (m_careerMode)
+        Recalculate();
+    UpdateAllViews(0);
+}
+
+std::int32_t CQuillmarDoc::GetSpecLevel(std::string_view line) const
+{
+    const std::int32_t level =
+        m_careerMode ? m_specResult[CheckedSlot(CurrentSlot())].Get(line) : m_specPlan[kLast].Get(line);
+    return level > 1 ? level : 1;
+}
+
+bool CQuillmarDoc::HasPlanEntry(std::string_view line) const
+{
+    return m_specPlan[CheckedSlot(CurrentSlot())].Contains(line);
+}
+
+bool CQuillmarDoc::LevelHasEntries() const
+{
+    return m_careerMode && !m_specPlan[CheckedSlot(CurrentSlot())].IsEmpty();
+}
+
+void CQuillmarDoc::SetSpecLevel(std::string_view line, std::int32_t level)
+{
+    if (!m_careerMode) {
+        CNamedValueList& plan = m_specPlan[kLast];
+        if (plan.Get(line) != level || (level == 0 && plan.Contains(line))) {
+            plan.SetOrRemove(line, level);
+            Modified();
+        }
+        return;
+    }
+    CNamedValueList& plan = m_specPlan[CheckedSlot(CurrentSlot())];
+    const bool isNew = !plan.Contains(line);
+    // A 0 stays in the plan: it fixes the line at that level.
+    plan.Set(line, level);
+    Recalculate();
+    if (isNew)
+        UpdateAllViews(0);
+    Modified();
+}
+
+void CQuillmarDoc::SetRespecAt(float level, bool flag)
+{
+    std::uint8_t& respec = m_respecAt[CheckedSlot(level_slot::SlotOfLevel(level))];
+    const std::uint8_t value = flag ? 1 : 0;
+    const bool changed = respec != value;
+    respec = value;
+    Recalculate();
+    if (changed)
+        Modified();
+}
+
+void CQuillmarDoc::SnapLevel()
+{
+    const std::size_t slot = CheckedSlot(CurrentSlot());
+    // The result also keeps lines of a class chosen before; the plan takes only
+    // this class's lines, or their costs would count against its points.
+    CNamedValueList snapped;
+    for (const std::string& line : SkillLines()) {
+        if (m_specResult[slot].Contains(line))
+            snapped.Set(line, m_specResult[slot].Get(line));
+    }
+    if (!(snapped == m_specPlan[slot])) {
+        m_specPlan[slot] = std::move(snapped);
+        Modified();
+    }
+    UpdateAllViews(0);
+}
+
+void CQuillmarDoc::ClearLevel()
+{
+    CNamedValueList& plan = m_specPlan[CheckedSlot(CurrentSlot())];
+    const bool hadEntries = !plan.IsEmpty();
+    plan.Clear();
+    Recalculate();
+    UpdateAllViews(0);
+    if (hadEntries)
+        Modified();
+}
+
+void CQuillmarDoc::SetAutoTrain(std::string_view line, std::int32_t mask)
+{
+    m_autoTrain.SetOrRemove(line, mask);
+    if (m_careerMode) {
+        Recalculate();
+        UpdateAllViews(0);
+    }
+    Modified();
+}
+
+std::vector<std::string> CQuillmarDoc::SkillLines() const
+{
+    std::vector<std::string> names;
+    const int classIndex = ClassIndex();
+    if (classIndex < 0)
+        return names;
+    const CClassTable& classes = m_database.Classes();
+    for (const int line : classes.StyleLines(classIndex))
+        names.push_back(m_database.StyleLines().Name(line));
+    for (const int line : classes.SpellLines(classIndex))
+        names.push_back(m_database.SpellLines().Name(line));
+    return names;
+}
+
+std::int32_t CQuillmarDoc::SkillPointCost(std::int32_t level)
+{
+    return Saturate(Cost(level));
+}
+
+std::int32_t CQuillmarDoc::AutoTrainAllowance(int characterLevel, std::int32_t mask)
+{
+    const int steps = characterLevel / 4;
+    if (steps < 2)
+        return 0;
+    const auto bits = static_cast<std::uint32_t>(mask);
+    std::int32_t allowance = 0;
+    for (int k = 1; k <= steps - 1 && k < 32; ++k) {
+        if (HasBit(bits, k))
+            allowance += k + 1;
+    }
+    return allowance;
+}
+
+std::int32_t CQuillmarDoc::SpentSpecPoints() const
+{
+    const int wholeLevel = static_cast<int>(m_level);
+    std::int64_t spent = 0;
+    for (const std::string& line : SkillLines())
+        spent += Cost(GetSpecLevel(line)) - AutoTrainAllowance(wholeLevel, GetAutoTrain(line));
+    return Saturate(spent);
+}
+
+std::int32_t CQuillmarDoc::PlanSlotPoints() const
+{
+    std::int64_t points = 0;
+    for (const NamedValue& entry : m_specPlan[CheckedSlot(CurrentSlot())])
+        points += Cost(entry.value);
+    const int wholeLevel = static_cast<int>(m_level);
+    for (const std::string& line : SkillLines())
+        points -= AutoTrainAllowance(wholeLevel, GetAutoTrain(line));
+    return Saturate(points);
+}
+
+// The career plan ----------------------------------------------------------------
+
+// Throughout, the points left at a slot are kept equal to the points earned
+// there minus what the line levels at that slot cost, plus the auto-train
+// allowance of the masks at that level: every change of a level below pays or
+// refunds its cost difference.
+void CQuillmarDoc::Recalculate()
+{
+    const std::vector<std::string> lines = SkillLines();
+    const std::size_t lineCount = lines.size();
+    const int classIndex = ClassIndex();
+
+    std::array<std::int64_t, kSlotCount> points{};
+    std::vector<std::vector<std::int32_t>> level(kSlotCount, std::vector<std::int32_t>(lineCount, 0));
+    std::vector<std::vector<bool>> fixed(kSlotCount, std::vector<bool>(lineCount, false));
+    const auto wholeLevel = [](int slot) { return static_cast<int>(LevelOfSlot(slot)); };
+    const auto setLevel = [&](int slot, std::size_t c, std::int32_t value) {
+        std::int32_t& current = level[static_cast<std::size_t>(slot)][c];
+        points[static_cast<std::size_t>(slot)] += Cost(current) - Cost(value);
+        current = value;
+    };
+
+    for (int r = 0; r < kSlotCount; ++r)
+        points[static_cast<std::size_t>(r)] = SpecPointsAt(classIndex, LevelOfSlot(r));
+    for (std::size_t c = 0; c < lineCount; ++c) {
+        level[0][c] = 1;
+        fixed[0][c] = true;
+    }
+
+    // The plan: each entry raises the line from its slot on; a respec sets it.
+    for (std::size_t c = 0; c < lineCount; ++c) {
+        std::int32_t current = 1;
+        for (int r = 1; r < kSlotCount; ++r) {
+            const std::size_t row = static_cast<std::size_t>(r);
+            const CNamedValueList& plan = m_specPlan[row];
+            if (plan.Contains(lines[c])) {
+                const std::int32_t value = plan.Get(lines[c]);
+                current = m_respecAt[row] ? value : std::max(current, value);
+                fixed[row][c] = true;
+            }
+            level[row][c] = current;
+            points[row] -= Cost(current);
+        }
+    }
+
+    // Auto-train: below each taken step's level the line stays at most at the
+    // step, from it on at least there, and the taken steps are free.
+    for (std::size_t c = 0; c < lineCount; ++c) {
+        const auto mask = static_cast<std::uint32_t>(m_autoTrain.Get(lines[c]));
+        // A mask without any step grants nothing and so limits nothing.
+        if ((mask & kAutoTrainStepBits) == 0)
+            continue;
+        const auto lowestStepFrom = [mask](int from, int none) {
+            for (int k = from; k <= kHighestStepBit; ++k) {
+                if (HasBit(mask, k))
+                    return k;
+            }
+            return none;
+        };
+        std::int32_t minimum = 1;
+        for (int r = 1; r <= 6; ++r) {
+            fixed[static_cast<std::size_t>(r)][c] = false;
+            setLevel(r, c, 1);
+        }
+        std::int32_t cap = lowestStepFrom(1, 12);
+        for (int r = 7; r < kSlotCount; ++r) {
+            const int whole = wholeLevel(r);
+            if (whole % 4 == 0 && r % 2 == 0 && HasBit(mask, whole / 4 - 1)) {
+                minimum = whole / 4;
+                cap = lowestStepFrom(minimum, 50);
+                setLevel(r - 1, c, std::max(minimum - 1, 1));
+                fixed[static_cast<std::size_t>(r - 1)][c] = true;
+                fixed[static_cast<std::size_t>(r)][c] = true;
+            }
+            const std::int32_t current = level[static_cast<std::size_t>(r)][c];
+            setLevel(r, c, std::min(std::max(current, minimum), cap));
+            points[static_cast<std::size_t>(r)] += AutoTrainAllowance(whole, static_cast<std::int32_t>(mask));
+        }
+    }
+
+    // Spreading: each fixed level is trained as early as the character level
+    // and the points of every slot up to it allow, the highest targets first.
+    for (int r = 1; r < kSlotCount; ++r) {
+        const std::size_t row = static_cast<std::size_t>(r);
+        std::vector<bool> handled(lineCount, false);
+        for (;;) {
+            std::size_t best = lineCount;
+            for (std::size_t c = 0; c < lineCount; ++c) {
+                if (!handled[c] && fixed[row][c] && (best == lineCount || level[row][c] > level[row][best]))
+                    best = c;
+            }
+            if (best == lineCount || level[row][best] < 1)
+                break;
+            const std::size_t c = best;
+            handled[c] = true;
+            const std::int32_t target = level[row][c];
+            int k = r - 1;
+            while (k >= 1 && !fixed[static_cast<std::size_t>(k)][c])
+                --k;
+            for (int j = k + 1; j < r; ++j) {
+                const std::int32_t limit = std::min(target, static_cast<std::int32_t>(wholeLevel(j)));
+                while (level[static_cast<std::size_t>(j)][c] < limit) {
+                    const std::int32_t raised = level[static_cast<std::size_t>(j)][c] + 1;
+                    // Training at j carries on to every later slot that is not
+                    // higher already; each of them must keep a point spare.
+                    bool affordable = true;
+                    for (int m = j; m < r && affordable; ++m) {
+                        const std::int32_t current = level[static_cast<std::size_t>(m)][c];
+                        if (current < raised)
+                            affordable = points[static_cast<std::size_t>(m)] > Cost(raised) - Cost(current);
+                    }
+                    if (!affordable)
+                        break;
+                    for (int m = j; m < r; ++m) {
+                        if (level[static_cast<std::size_t>(m)][c] < raised)
+                            setLevel(m, c, raised);
+                    }
+                }
+            }
+        }
+    }
+
+    for (int r = 0; r < kSlotCount; ++r) {
+        const std::size_t row = static_cast<std::size_t>(r);
+        for (std::size_t c = 0; c < lineCount; ++c)
+            m_specResult[row].Set(lines[c], level[row][c] >= 1 ? level[row][c] : 0);
+        m_careerPointsLeft[row] = Saturate(points[row]);
+    }
+}
+
+// Realm abilities, options, master levels -----------------------------------------
+
+void CQuillmarDoc::SetRealmAbility(std::string_view name, std::int32_t level)
+{
+    m_realmAbilities.SetOrRemove(name, level);
+    Modified();
+}
+
+void CQuillmarDoc::SetRealmAbilityNf(std::string_view name, std::int32_t level)
+{
+    m_realmAbilitiesNf.SetOrRemove(name, level);
+    Modified();
+}
+
+void CQuillmarDoc::SetOption(std::string_view key, std::int32_t value)
+{
+    m_options.SetOrRemove(key, value);
+}
+
+void CQuillmarDoc::SetMasterLevelOption(int option)
+{
+    m_masterLevelOption = option;
+    Modified();
+}
+
+void CQuillmarDoc::SetMasterLevel(int level)
+{
+    m_masterLevel = level;
+    Modified();
+}
+
+// Direct access for the character file ----------------------------------------------
+
+void CQuillmarDoc::StoreIdentity(std::string realm, std::string race, std::string className)
+{
+    m_realm = std::move(realm);
+    m_race = std::move(race);
+    m_class = std::move(className);
+}
+
+void CQuillmarDoc::StoreLevel(float level)
+{
+    if (!std::isnan(level))
+        m_level = std::clamp(level, level_slot::kMinLevel, level_slot::kMaxLevel);
+}
+
+void CQuillmarDoc::StoreCareerMode(int on)
+{
+    m_careerMode = on != 0 ? 1 : 0;
+    m_options.SetOrRemove(doc_option::CareerMode, m_careerMode);
+}

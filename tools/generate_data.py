@@ -108,12 +108,12 @@ CLASSES = [
     ("grovekeeper", ("Hainhüter", "Grove Keeper"), "emp", "str", "emp", "con", 1.5, 860, 12.5,
      ["Moorstrider", "Sylvan", "Human"], ["g_club", "g_greatsword", "g_shield"], ["g_grove", "g_oath"],
      False, "scale", 3, ["protect", "sprint"], ("oakheart", "wildhunt")),
-    ("pathfinder", ("Pfadfinder", "Pathfinder"), None, "dex", "qui", "str", 2.2, 700, 10.0,
-     ["Sylvan", "Faeling", "Human"], ["g_longbow*", "g_thorn", "g_longblade"], ["g_path", "g_field"], False, "leather", 0,
-     ["stealth", "sprint", "evade1", "evade2", "safefall"], ("wildhunt", "mistveil")),
     ("mistwalker", ("Nebelschleicher", "Mistwalker"), None, "dex", "qui", "str", 2.2, 680, 10.0,
      ["Faeling", "Sylvan", "Human"], ["g_miststrike", "g_thorn", "g_twin"], ["poison", "g_mist"], False,
      "leather", 0, ["stealth", "sprint", "evade1", "evade2", "evade3", "dangersense"], ("mistveil", "wildhunt")),
+    ("pathfinder", ("Pfadfinder", "Pathfinder"), None, "dex", "qui", "str", 2.2, 700, 10.0,
+     ["Sylvan", "Faeling", "Human"], ["g_longbow*", "g_thorn", "g_longblade"], ["g_path", "g_field"], False, "leather", 0,
+     ["stealth", "sprint", "evade1", "evade2", "safefall"], ("wildhunt", "mistveil")),
     ("springcaller", ("Quellenrufer", "Springcaller"), "emp", "emp", "con", "str", 1.0, 640, 9.0,
      ["Moorstrider", "Sylvan", "Human"], ["g_sickle"], ["g_spring", "g_wild", "g_nature", "g_bloom"], False, "leather", 1,
      ["sprint"], ("oakheart", "wellspring")),
@@ -1466,6 +1466,11 @@ def check_world(world):
         assert keys[position] == key, (position, key)
     own = {c[0]: [keys.index(s.rstrip("*")) for s in c[11]] for c in CLASSES}
     assert {34, 39} <= set(own[SPELL_LINE_SWAP_34_39]) and {34, 35} <= set(own[SPELL_LINE_SWAP_34_35])
+    # Class positions 14, 29 and 30 came after the old numbering, so classes
+    # that old files are converted for must sit elsewhere.
+    class_keys = [c[0] for c in CLASSES]
+    for cls in [SPELL_LINE_SWAP_34_39, SPELL_LINE_SWAP_34_35] + [r[0] for r in RACE_CORRECTIONS]:
+        assert class_keys.index(cls) not in (14, 29, 30), cls
     for cls, old, new in RACE_CORRECTIONS:
         assert old not in CLASS_BY_KEY[cls][9] and new in CLASS_BY_KEY[cls][9], cls
         assert CLASS_REALM[cls] == next(r[1] for r in RACES if r[0][1] == new)

@@ -1,16 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
 #include "common/FileIo.h"
 #include "support/TempDataFolder.h"
+#include "support/WriteFailures.h"
 
 namespace {
 
@@ -47,26 +44,6 @@ TEST(FileIo, MissingFolderFailsWithAReason)
     EXPECT_NE(result.error.find("No such file or directory"), std::string::npos) << result.error;
 }
 
-// Root writes into read-only folders, so as root the save runs in a child
-// process that has given up its privileges.
-FileIoResult WriteAsUnprivilegedUser(const std::string& path, const std::string& bytes)
-{
-    if (::geteuid() != 0)
-        return WriteFileReplacing(path, bytes);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
-            ::_exit(2);
-        ::_exit(WriteFileReplacing(path, bytes).ok ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) == 2)
-        return {false, "the test could not drop its privileges"};
-    return {WEXITSTATUS(status) == 0, WEXITSTATUS(status) == 0 ? "" : "refused"};
-}
-
 TEST(FileIo, ReadOnlyFolderKeepsTheOldFile)
 {
     TempDataFolder folder;
@@ -74,9 +51,11 @@ TEST(FileIo, ReadOnlyFolderKeepsTheOldFile)
     ASSERT_TRUE(WriteFileReplacing(path.string(), "old").ok);
     ::chmod(path.c_str(), 0644);
     ::chmod(folder.Path().c_str(), 0555);
-    const FileIoResult result = WriteAsUnprivilegedUser(path.string(), "new");
+    const std::optional<bool> written =
+        RunUnprivileged([&path] { return WriteFileReplacing(path.string(), "new").ok; });
     ::chmod(folder.Path().c_str(), 0700);
-    EXPECT_FALSE(result.ok);
+    ASSERT_TRUE(written.has_value()) << "the test could not give up root's privileges";
+    EXPECT_FALSE(*written);
     EXPECT_EQ(Contents(path), "old");
     EXPECT_EQ(FileCount(folder.Path()), 1);
 }
@@ -88,15 +67,11 @@ TEST(FileIo, WriteFailurePartWayKeepsTheOldFileAndRemovesTheTemporary)
     const auto path = folder.Path() / "hero.chr";
     ASSERT_TRUE(WriteFileReplacing(path.string(), "old").ok);
 
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileIoResult result = WriteFileReplacing(path.string(), std::string(4096, 'n'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    FileIoResult result;
+    {
+        const FileSizeLimit limit(64);
+        result = WriteFileReplacing(path.string(), std::string(4096, 'n'));
+    }
 
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(Contents(path), "old");

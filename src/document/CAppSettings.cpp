@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -85,4 +86,13 @@ std::filesystem::path SettingsFileLocation(const std::filesystem::path& programF
     if (folderWritable && fileWritable)
         return besideProgram;
     return userConfigFolder / CAppSettings::kFileName;
+}
+
+std::filesystem::path UserConfigFolder()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg)
+        return std::filesystem::path(xdg) / "Quillmar";
+    const char* home = std::getenv("HOME");
+    return std::filesystem::path(home && *home ? home : ".") / ".config" / "Quillmar";
 }

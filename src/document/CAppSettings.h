@@ -66,3 +66,7 @@ private:
 // folder or the file there cannot be written; then in the user's config folder.
 std::filesystem::path SettingsFileLocation(const std::filesystem::path& programFolder,
                                            const std::filesystem::path& userConfigFolder);
+
+// The per-user folder for config.bin: $XDG_CONFIG_HOME/Quillmar, else
+// ~/.config/Quillmar (where the desktop program's own settings go too).
+std::filesystem::path UserConfigFolder();

@@ -316,21 +316,21 @@ CharacterLoadResult LoadCharacterBytes(CQuillmarDoc& doc, std::string_view bytes
         const std::string_view text = UiText(ui_text::kFileTooOld, language);
         if (prompt)
             prompt->Show({"Error", std::string(text), PromptIcon::Error, PromptButtons::Ok});
-        return {CharacterLoadStatus::TooOld, CannotLoad(fileName, std::string(text), language)};
+        return {CharacterLoadStatus::TooOld, CannotLoad(fileName, std::string(text), language), parsed.image.version};
     }
     // A file from a newer program is the user's decision before any of its damage is.
     if (parsed.image.version > chr::kCurrentVersion) {
         const PromptMessage question{"Error", std::string(UiText(ui_text::kFileFromNewerVersion, language)),
                                      PromptIcon::Warning, PromptButtons::OkCancel};
         if (!prompt || prompt->Show(question) != PromptAnswer::Ok)
-            return {CharacterLoadStatus::Cancelled, {}};
+            return {CharacterLoadStatus::Cancelled, {}, parsed.image.version};
     }
     if (parsed.status != chr::ParseStatus::Parsed)
-        return {CharacterLoadStatus::Damaged, CannotLoad(fileName, LayoutDamage(parsed, language), language)};
+        return {CharacterLoadStatus::Damaged, CannotLoad(fileName, LayoutDamage(parsed, language), language), parsed.image.version};
 
     LoadedCharacter character;
     if (const auto error = ImageConverter(doc.Database(), parsed.image, language).Convert(character))
-        return {CharacterLoadStatus::Damaged, CannotLoad(fileName, *error, language)};
+        return {CharacterLoadStatus::Damaged, CannotLoad(fileName, *error, language), parsed.image.version};
     Store(doc, parsed.image, character);
 
     const bool oldLayout = parsed.image.version < chr::kStyleNumberingSince;
@@ -339,7 +339,7 @@ CharacterLoadResult LoadCharacterBytes(CQuillmarDoc& doc, std::string_view bytes
                       PromptButtons::Ok});
     }
     doc.SetModified(oldLayout);
-    return {};
+    return {CharacterLoadStatus::Loaded, {}, parsed.image.version};
 }
 
 CharacterLoadResult LoadCharacterFile(CQuillmarDoc& doc, const std::string& path, CPrompt* prompt,

@@ -4,6 +4,7 @@
 // records' numbers, so a file loads with either language.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,8 @@ struct CharacterLoadResult {
     // Why the load failed, naming the file, in the user-interface language;
     // empty on success and when the user cancelled.
     std::string error;
+    // The layout version the file gave (0 when it could not be read).
+    std::uint32_t version = 0;
 
     bool Ok() const { return status == CharacterLoadStatus::Loaded; }
 };

@@ -1,0 +1,225 @@
+// quillmar-cli: the data maintainers' and scripts' tool; needs no display.
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/CharacterJson.h"
+#include "common/CPrompt.h"
+#include "common/FileIo.h"
+#include "common/UiLanguage.h"
+#include "database/CGameDatabase.h"
+#include "database/DataRoot.h"
+#include "document/CAppSettings.h"
+#include "document/CByteReader.h"
+#include "document/CQuillmarDoc.h"
+#include "document/CharacterFile.h"
+
+namespace {
+
+// Shows each message the way the message box would: the caption line, then
+// the text. Questions get "No" or "Cancel" unless the user allowed more
+// (OK to a newer file's question with --accept-newer).
+class CPrintingPrompt : public CPrompt {
+public:
+    explicit CPrintingPrompt(std::ostream& out, bool acceptQuestions = false)
+        : m_out(out), m_acceptQuestions(acceptQuestions)
+    {
+    }
+
+    PromptAnswer Show(const PromptMessage& message) override
+    {
+        m_texts.push_back(message.text);
+        m_out << message.caption << '\n' << message.text << "\n\n";
+        switch (message.buttons) {
+        case PromptButtons::Ok: return PromptAnswer::Ok;
+        case PromptButtons::OkCancel: return m_acceptQuestions ? PromptAnswer::Ok : PromptAnswer::Cancel;
+        case PromptButtons::YesNo:
+        case PromptButtons::YesNoCancel: return PromptAnswer::No;
+        }
+        return PromptAnswer::Cancel;
+    }
+
+    const std::vector<std::string>& Texts() const { return m_texts; }
+
+private:
+    std::ostream& m_out;
+    bool m_acceptQuestions;
+    std::vector<std::string> m_texts;
+};
+
+void PrintCounts(const DatabaseCounts& c)
+{
+    std::cout << "races " << c.races << ", classes " << c.classes << ", styles " << c.styles << ", style lines "
+              << c.styleLines << ", spells " << c.spells << ", spell category texts " << c.spellCategoryTexts
+              << ", spell categories " << c.spellCategories << ", spell lines " << c.spellLines
+              << ", realm abilities " << c.realmAbilities << ", realm abilities (new rules) " << c.realmAbilitiesNf
+              << ", ability entries " << c.abilityEntries << ", ability names " << c.abilityNames
+              << ", master-level tracks " << c.masterLevelTracks << ", master levels " << c.masterLevels << '\n';
+}
+
+struct CommonOptions {
+    std::optional<std::string> dataRoot;
+    std::string uiLanguage;
+    std::string dataLanguage = "de";
+    bool acceptNewer = false;
+};
+
+UiLanguage ResolveUiLanguage(const std::string& code)
+{
+    if (const auto language = UiLanguageFromCode(code))
+        return *language;
+    return UiLanguageFromEnvironment();
+}
+
+int CheckData(const CommonOptions& options, const std::string& folder)
+{
+    CGameDatabase database(FindDataRoot(DataRootSourcesOfProcess(options.dataRoot)));
+    CPrintingPrompt prompt(std::cout);
+    database.SetPrompt(&prompt, ResolveUiLanguage(options.uiLanguage));
+    database.Load(folder);
+    PrintCounts(database.Counts());
+    return prompt.Texts().empty() ? 0 : 1;
+}
+
+// The database, settings and document a character command works on.
+struct Workbench {
+    explicit Workbench(const CommonOptions& options)
+        : language(ResolveUiLanguage(options.uiLanguage)),
+          prompt(std::cerr, options.acceptNewer),
+          database(FindDataRoot(DataRootSourcesOfProcess(options.dataRoot))),
+          doc(database, settings)
+    {
+        database.SetPrompt(&prompt, language);
+        database.Load(options.dataLanguage);
+    }
+
+    UiLanguage language;
+    CPrintingPrompt prompt;
+    CGameDatabase database;
+    CAppSettings settings;
+    CQuillmarDoc doc;
+};
+
+int Fail(const std::string& error)
+{
+    if (!error.empty())
+        std::cerr << error << '\n';
+    return 1;
+}
+
+int Show(const CommonOptions& options, const std::string& file)
+{
+    Workbench bench(options);
+    const CharacterLoadResult loaded = LoadCharacterFile(bench.doc, file, &bench.prompt, bench.language);
+    if (!loaded.Ok())
+        return Fail(loaded.error);
+    std::cout << CharacterToJson(bench.doc, loaded.version, bench.prompt.Texts()).dump(2) << '\n';
+    return 0;
+}
+
+int Upgrade(const CommonOptions& options, const std::string& in, const std::string& out)
+{
+    Workbench bench(options);
+    const CharacterLoadResult loaded = LoadCharacterFile(bench.doc, in, &bench.prompt, bench.language);
+    if (!loaded.Ok())
+        return Fail(loaded.error);
+    const CharacterSaveResult saved = SaveCharacterFile(bench.doc, out, bench.language);
+    if (!saved.ok)
+        return Fail(saved.error);
+    return 0;
+}
+
+std::string DefaultSettingsFile()
+{
+    const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
+    return SettingsFileLocation(process.programFolder, UserConfigFolder()).string();
+}
+
+int PrintSettings(std::string file)
+{
+    if (file.empty())
+        file = DefaultSettingsFile();
+    std::string bytes;
+    const FileIoResult read = ReadWholeFile(file, bytes);
+    if (!read.ok)
+        return Fail("Cannot read \"" + file + "\": " + read.error);
+    CByteReader reader(bytes);
+    CNamedValueList values;
+    const bool complete = values.ReadFrom(reader);
+    std::cout << NamedValuesToJson(values).dump(2) << '\n';
+    if (!complete)
+        return Fail("\"" + file + "\" is damaged: it ends inside the pair after the last one shown.");
+    if (!reader.AtEnd())
+        return Fail("\"" + file + "\" has " + std::to_string(reader.Remaining()) + " bytes after its last pair.");
+    return 0;
+}
+
+int WriteDefaultSettings(const std::string& file)
+{
+    CAppSettings settings;
+    CPrintingPrompt prompt(std::cerr);
+    return settings.Save(file, &prompt) ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"Quillmar command-line tool: checks game data, characters and settings without a display."};
+    app.require_subcommand(1);
+
+    CommonOptions options;
+    const auto addLanguage = [&options](CLI::App* command) {
+        command->add_option("--lang", options.uiLanguage, "Language of the messages (de or en; default: the locale's)")
+            ->check(CLI::IsMember({"de", "en"}));
+    };
+    const auto addData = [&options, &addLanguage](CLI::App* command) {
+        command->add_option("--data-root", options.dataRoot, "Folder holding the language folders de/ and en/");
+        command->add_option("--data", options.dataLanguage, "Data language (de or en)")
+            ->capture_default_str()
+            ->check(CLI::IsMember({"de", "en"}));
+        command->add_flag("--accept-newer", options.acceptNewer,
+                          "Load files from a newer program version (answers OK to that question)");
+        addLanguage(command);
+    };
+
+    std::string folder;
+    CLI::App* checkData = app.add_subcommand("check-data", "Load a data folder and print every load error");
+    checkData->add_option("--data-root", options.dataRoot, "Folder holding the language folders de/ and en/");
+    addLanguage(checkData);
+    checkData->add_option("folder", folder, "Data language folder (de or en)")
+        ->required()
+        ->check(CLI::IsMember({"de", "en"}));
+
+    std::string characterFile;
+    CLI::App* show = app.add_subcommand("show", "Print a character file as JSON");
+    show->add_option("file", characterFile, "The character file (*.chr)")->required();
+    addData(show);
+
+    std::string upgradeIn, upgradeOut;
+    CLI::App* upgrade = app.add_subcommand("upgrade", "Load a character file of any version and save it as the current one");
+    upgrade->add_option("in", upgradeIn, "The character file to read")->required();
+    upgrade->add_option("out", upgradeOut, "Where to write it")->required();
+    addData(upgrade);
+
+    std::string settingsFile, defaultsFile;
+    CLI::App* settings = app.add_subcommand("settings", "Print a settings file (config.bin) as JSON, in file order");
+    settings->add_option("file", settingsFile, "The settings file (default: the program's config.bin)");
+    settings->add_option("--write-defaults", defaultsFile, "Write a settings file holding only the defaults");
+
+    CLI11_PARSE(app, argc, argv);
+
+    if (checkData->parsed())
+        return CheckData(options, folder);
+    if (show->parsed())
+        return Show(options, characterFile);
+    if (upgrade->parsed())
+        return Upgrade(options, upgradeIn, upgradeOut);
+    if (settings->parsed())
+        return defaultsFile.empty() ? PrintSettings(settingsFile) : WriteDefaultSettings(defaultsFile);
+    return 0;
+}

@@ -100,6 +100,7 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
                                   const CStyleLineTable& styleLines, const CSpellLineTable& spellLines)
 {
     m_records.clear();
+    m_indexByName.clear();
     m_races = &races;
     m_styleLines = &styleLines;
     m_spellLines = &spellLines;
@@ -141,6 +142,7 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
 
         const std::string femaleOnly = reader.NextField();
         info.femaleOnly = !femaleOnly.empty() && (femaleOnly[0] == 't' || femaleOnly[0] == 'T');
+        m_indexByName.try_emplace(FoldedNoCase(info.name), static_cast<int>(m_records.size()));
         m_records.push_back(std::move(info));
     } while (reader.NextLine());
     return DbResult::Loaded;
@@ -148,11 +150,8 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
 
 int CClassTable::FindByName(std::string_view name) const
 {
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].name, name))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = m_indexByName.find(FoldedNoCase(name));
+    return found == m_indexByName.end() ? -1 : found->second;
 }
 
 RealmIndex CClassTable::RealmOf(int index) const

@@ -6,5 +6,5 @@
 class CDatReader : public CDataFileReader {
 public:
     CDatReader() : CDataFileReader(',', ';') {}
-    double NextFloat() { return ParseLeadingDouble(NextField()); }
+    double NextFloat() { return NextDouble(); }
 };

@@ -1,7 +1,10 @@
 #include "database/CDataFileReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <limits>
 
 namespace {
@@ -25,16 +28,34 @@ bool CDataFileReader::Open(const std::string& path)
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
-    std::string bytes;
-    char chunk[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
+    // Straight into the contents buffer, sized once from the file's length (one
+    // spare byte, later the terminating NUL): no regrowing and no second copy.
+    // The loop reads to the end all the same, in case the length was unknown or
+    // the file has grown meanwhile. file_size refuses anything but a regular
+    // file, whose "length" (a directory's, say) could be any number.
+    std::error_code sizeError;
+    const std::uintmax_t length = std::filesystem::file_size(path, sizeError);
+    m_contents.resize(sizeError ? 4096 : static_cast<std::size_t>(length) + 1);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == m_contents.size())
+            m_contents.resize(m_contents.size() * 2);
+        const std::size_t got = std::fread(m_contents.data() + used, 1, m_contents.size() - used, file);
+        if (got == 0)
+            break;
+        used += got;
+    }
+    m_contents.resize(used);
     const bool failed = std::ferror(file) != 0;
     std::fclose(file);
-    if (failed)
+    if (failed) {
+        Close();
         return false;
-    OpenBytes(std::move(bytes));
+    }
+    m_contents.push_back('\0');
+    m_cursor = 0;
+    m_lineEndKnown = false;
+    NextLine();
     return true;
 }
 
@@ -43,6 +64,7 @@ void CDataFileReader::OpenBytes(std::string bytes)
     m_contents.assign(bytes.begin(), bytes.end());
     m_contents.push_back('\0');
     m_cursor = 0;
+    m_lineEndKnown = false;
     NextLine();
 }
 
@@ -51,6 +73,7 @@ void CDataFileReader::Close()
     m_contents.assign(1, '\0');
     m_cursor = 0;
     m_endOfLine = false;
+    m_lineEndKnown = false;
 }
 
 bool CDataFileReader::NextLine()
@@ -61,57 +84,99 @@ bool CDataFileReader::NextLine()
         if (AtEnd() || Current() != m_comment)
             break;
         // A comment is only recognised at the start of a record.
-        while (!AtEnd() && Current() != '\n')
-            ++m_cursor;
+        m_cursor = LineEnd();
     }
     m_endOfLine = false;
     return !AtEnd();
 }
 
+std::size_t CDataFileReader::LineEnd()
+{
+    // The cursor only moves forward, so the LF found last stays valid until the
+    // cursor has passed it.
+    if (!m_lineEndKnown || m_cursor > m_lineEnd) {
+        const std::size_t end = m_contents.size() - 1;  // the terminating NUL
+        const void* lf = m_cursor < end ? std::memchr(m_contents.data() + m_cursor, '\n', end - m_cursor) : nullptr;
+        m_lineEnd = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - m_contents.data()) : end;
+        m_lineEndKnown = true;
+    }
+    return m_lineEnd;
+}
+
+std::size_t CDataFileReader::FindInLine(char c, std::size_t lineEnd) const
+{
+    if (m_cursor >= lineEnd)
+        return lineEnd;
+    const void* found = std::memchr(m_contents.data() + m_cursor, c, lineEnd - m_cursor);
+    return found ? static_cast<std::size_t>(static_cast<const char*>(found) - m_contents.data()) : lineEnd;
+}
+
 std::string CDataFileReader::NextField()
+{
+    return std::string(NextFieldView());
+}
+
+std::string_view CDataFileReader::NextFieldView()
 {
     if (m_endOfLine)
         return {};
 
-    std::string field;
-    const bool quoted = !AtEnd() && Current() == '"';
+    // A field never crosses a line end, so each search is bounded by the line's
+    // LF; the field is copied once when its extent is known.
+    const char* data = m_contents.data();
+    const std::size_t lineEnd = LineEnd();
+    const bool quoted = m_cursor < lineEnd && data[m_cursor] == '"';
     if (quoted)
         ++m_cursor;
-    const char stop = quoted ? '"' : m_separator;
-    while (!AtEnd() && Current() != stop && Current() != '\n') {
-        if (field.size() < kMaxFieldLength)
-            field.push_back(Current());
-        ++m_cursor;
-    }
-    while (!field.empty() && IsSpace(field.back()))
-        field.pop_back();
+    const std::size_t start = m_cursor;
+    m_cursor = FindInLine(quoted ? '"' : m_separator, lineEnd);
+    std::size_t length = std::min(m_cursor - start, kMaxFieldLength);
+    while (length > 0 && IsSpace(data[start + length - 1]))
+        --length;
+    const std::string_view field(data + start, length);
 
     if (quoted) {
-        if (!AtEnd() && Current() == '"')
-            ++m_cursor;
+        if (m_cursor < lineEnd)
+            ++m_cursor;  // the closing quote
         // Anything between the closing quote and the separator is dropped.
-        while (!AtEnd() && Current() != m_separator && Current() != '\n')
-            ++m_cursor;
+        m_cursor = FindInLine(m_separator, lineEnd);
     }
 
-    if (AtEnd() || Current() == '\n') {
+    if (m_cursor >= lineEnd) {
         m_endOfLine = true;
     } else {
         ++m_cursor;  // the separator
-        while (!AtEnd() && Current() != '\n' && IsSpace(Current()))
+        while (m_cursor < lineEnd && IsSpace(data[m_cursor]))
             ++m_cursor;
-        if (AtEnd() || Current() == '\n')
+        if (m_cursor >= lineEnd)
             m_endOfLine = true;
     }
     return field;
 }
 
-std::int32_t CDataFileReader::NextInt()
+std::size_t CDataFileReader::LineCount() const
 {
-    return ParseLeadingInt(NextField());
+    std::size_t lines = 1;
+    const char* at = m_contents.data();
+    const char* const end = at + m_contents.size();
+    while (const void* lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at))) {
+        ++lines;
+        at = static_cast<const char*>(lf) + 1;
+    }
+    return lines;
 }
 
-std::int32_t ParseLeadingInt(const std::string& text)
+std::int32_t CDataFileReader::NextInt()
+{
+    return ParseLeadingInt(NextFieldView());
+}
+
+double CDataFileReader::NextDouble()
+{
+    return ParseLeadingDouble(NextFieldView());
+}
+
+std::int32_t ParseLeadingInt(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && IsSpace(text[i]))
@@ -142,7 +207,7 @@ std::int32_t ParseLeadingInt(const std::string& text)
     return static_cast<std::int32_t>(result);
 }
 
-double ParseLeadingDouble(const std::string& text)
+double ParseLeadingDouble(std::string_view text)
 {
     // std::from_chars is locale-independent: the data always uses '.' whatever
     // locale the desktop program runs in.
@@ -154,8 +219,8 @@ double ParseLeadingDouble(const std::string& text)
         negative = text[i] == '-';
         ++i;
     }
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        return 0.0;  // a second sign is no number
+    if (i >= text.size() || text[i] == '+' || text[i] == '-')
+        return 0.0;  // nothing left, or a second sign: no number
     double value = 0.0;
     const char* first = text.data() + i;
     const auto [ptr, ec] = std::from_chars(first, text.data() + text.size(), value);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CDataFileReader {
@@ -24,12 +25,16 @@ public:
 
     std::string NextField();
     std::int32_t NextInt();
+    double NextDouble();
     // Moves to the start of the next record; false at the end of the contents.
     bool NextLine();
     void Close();
     // True once the current record's line has ended: every further NextField of
     // the record gives the empty text, so a loader can stop a counted list there.
     bool AtEndOfLine() const { return m_endOfLine; }
+    // Lines of the contents: the record count of a file of one record per line,
+    // so that a loader can size its table once instead of regrowing it.
+    std::size_t LineCount() const;
 
 private:
     char m_separator;
@@ -37,6 +42,15 @@ private:
     std::vector<char> m_contents;  // file bytes plus a terminating NUL
     std::size_t m_cursor = 0;
     bool m_endOfLine = false;
+    std::size_t m_lineEnd = 0;  // position of the current line's LF, or of the NUL
+    bool m_lineEndKnown = false;
+
+    // The next field as a view into the contents, valid until the next Open or
+    // Close; numbers are parsed from it without a copy.
+    std::string_view NextFieldView();
+    std::size_t LineEnd();
+    // Position of c between the cursor and lineEnd, or lineEnd.
+    std::size_t FindInLine(char c, std::size_t lineEnd) const;
 
     bool AtEnd() const { return m_cursor + 1 >= m_contents.size(); }
     char Current() const { return m_contents[m_cursor]; }
@@ -44,5 +58,5 @@ private:
 
 // C-library style number conversions: leading white space, optional sign, digits
 // up to the first character that does not fit; nothing readable gives 0.
-std::int32_t ParseLeadingInt(const std::string& text);
-double ParseLeadingDouble(const std::string& text);
+std::int32_t ParseLeadingInt(std::string_view text);
+double ParseLeadingDouble(std::string_view text);

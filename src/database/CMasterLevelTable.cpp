@@ -32,6 +32,7 @@ DbResult CMasterLevelTable::LoadMasterLevels(const std::string& folder, const CC
 
     if (!reader.Open(DataFilePath(folder, "malevel.csv")))
         return DbResult::FileMissing;
+    m_levels.reserve(reader.LineCount());
     if (reader.NextLine()) {
         do {
             CMasterLevelInfo info;

@@ -56,6 +56,7 @@ DbResult CRealmAbilityNfTable::LoadRealmAbilitiesNf(const std::string& folder, c
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "rasnf.csv")))
         return DbResult::FileMissing;
+    m_records.reserve(reader.LineCount());
     if (!reader.NextLine())
         return DbResult::Loaded;
     do {

@@ -46,6 +46,7 @@ DbResult CRealmAbilityTable::LoadRealmAbilities(const std::string& folder, const
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "ras.csv")))
         return DbResult::FileMissing;
+    m_records.reserve(reader.LineCount());
 
     // Prerequisites may name abilities further down the file, so they are
     // resolved once every record is in.

@@ -17,6 +17,7 @@ DbResult CSpellCategoryTable::LoadCategories(const std::string& folder, const CS
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "spellscat.dat")))
         return DbResult::FileMissing;
+    m_records.reserve(reader.LineCount());
     // Open has already moved to the first record; asking again only tells
     // whether there is one.
     if (!reader.NextLine())

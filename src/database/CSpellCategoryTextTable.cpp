@@ -27,9 +27,11 @@ std::string ExpandLineBreaks(const std::string& text)
 DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
 {
     m_records.clear();
+    m_indexByKey.clear();
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "spellscat_descriptions.dat")))
         return DbResult::FileMissing;
+    m_records.reserve(reader.LineCount());
     // Open has already moved to the first record; asking again only tells
     // whether there is one.
     if (!reader.NextLine())
@@ -39,6 +41,7 @@ DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
         record.key = reader.NextField();
         record.title = reader.NextField();
         record.text = ExpandLineBreaks(reader.NextField());
+        m_indexByKey.try_emplace(FoldedNoCase(record.key), static_cast<int>(m_records.size()));
         m_records.push_back(std::move(record));
     } while (reader.NextLine());
     return DbResult::Loaded;
@@ -46,9 +49,6 @@ DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
 
 int CSpellCategoryTextTable::FindByKey(std::string_view key) const
 {
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].key, key))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = m_indexByKey.find(FoldedNoCase(key));
+    return found == m_indexByKey.end() ? -1 : found->second;
 }

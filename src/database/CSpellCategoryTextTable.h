@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -25,4 +26,5 @@ public:
 
 private:
     std::vector<CSpellCategoryText> m_records;
+    std::unordered_map<std::string, int> m_indexByKey;  // folded key -> first record
 };

@@ -12,6 +12,7 @@ DbResult CSpellTable::LoadSpells(const std::string& folder)
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "spells.csv")))
         return DbResult::FileMissing;
+    m_records.reserve(reader.LineCount());
     // Open has already moved to the first record; asking again only tells
     // whether there is one.
     if (reader.NextLine()) {

@@ -47,6 +47,7 @@ DbResult CStyleTable::LoadStyles(const std::string& folder)
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "styles.csv")))
         return DbResult::FileMissing;
+    m_records.reserve(reader.LineCount());
     DbResult result = DbResult::Loaded;
     // Open has already moved to the first record; asking again only tells
     // whether there is one.

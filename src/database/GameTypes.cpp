@@ -37,6 +37,14 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string FoldedNoCase(std::string_view text)
+{
+    std::string folded(text);
+    for (char& c : folded)
+        c = FoldAscii(c);
+    return folded;
+}
+
 RealmIndex RealmFromCode(std::string_view code)
 {
     return MatchThreeLetterCode(code, kRealmCodes);

@@ -27,6 +27,9 @@ StatId StatFromName(std::string_view name);
 // Byte comparison with ASCII letters folded: the data's names are compared this
 // way (German letters compare exactly).
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// The text with ASCII letters folded as EqualsNoCase folds them: two texts are
+// EqualsNoCase exactly when their folded forms are equal, so it keys name indexes.
+std::string FoldedNoCase(std::string_view text);
 
 // Two parallel lists handed to callers: names and the level of each.
 struct NamedLevels {

@@ -85,6 +85,23 @@ TEST(ClassTable, ReadsStatsPointsAndLines)
     EXPECT_EQ(data.classes.FindByName("Mage"), -1);
 }
 
+TEST(ClassTable, FindsTheFirstNameIgnoringAsciiCaseAlsoAfterAFailedRecord)
+{
+    // The fourth record names an unknown race: loading stops there, and what was
+    // read before stays findable.
+    ClassData data(ClassRecord("Cleric", "pie") + ClassRecord("CLERIC", "int") + ClassRecord("Zw\xF6lfer") +
+                   "Bad,pie,con,str,dex,1.0,720,4.5,1,Gnome,0,0,false\n" + ClassRecord("Mage"));
+    EXPECT_EQ(data.result, DbResult::UnknownRace);
+    ASSERT_EQ(data.classes.Count(), 3);
+    EXPECT_EQ(data.classes.FindByName("cleric"), 0);
+    EXPECT_EQ(data.classes.Stats(0).casting, 5);
+    EXPECT_EQ(data.classes.FindByName("ZW\xF6LFER"), 2);
+    EXPECT_EQ(data.classes.FindByName("ZW\xD6LFER"), -1);  // only ASCII letters fold
+    EXPECT_EQ(data.classes.FindByName("Bad"), -1);
+    EXPECT_EQ(data.classes.FindByName("Mage"), -1);
+    EXPECT_EQ(data.classes.FindByName(""), -1);
+}
+
 TEST(ClassTable, CastingStatAndFemaleOnlyFields)
 {
     struct Casting {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"missing_fields_are_empty", false, "a\nb,c\n", 2, {{"a", ""}, {"b", "c"}}},
         ReaderCase{"unterminated_quote_stops_at_line_end", false, "\"abc\nd\n", 2, {{"abc", ""}, {"d", ""}}},
         ReaderCase{"comment_on_last_line_without_lf", true, "a;b\n/ end", 2, {{"a", "b"}}},
+        ReaderCase{"surplus_fields_then_next_line", true, "a;b;c\nd;e\n", 2, {{"a", "b"}, {"c", ""}, {"d", "e"}}},
+        ReaderCase{"quoted_fields_on_consecutive_lines", false, "\"a\"x,b\n\"c,d\"\n;\"q\n\"e\",f", 2,
+                   {{"a", "b"}, {"c,d", ""}, {"e", "f"}}},
+        ReaderCase{"blank_fields_and_blank_line_ends", true, "a; ;  \n \t\n;b\n", 3,
+                   {{"a", "", ""}, {"", "b", ""}}},
         ReaderCase{"german_letters_pass_byte_for_byte", true, "R\xFCstung: Leder;1\n", 2,
                    {{"R\xFCstung: Leder", "1"}}}),
     [](const ::testing::TestParamInfo<ReaderCase>& row) { return std::string(row.param.name); });
@@ -84,11 +90,51 @@ TEST(DataFileReader, LongFieldIsTruncatedAndNextFieldStillFound)
     EXPECT_EQ(reader.NextField(), "tail");
 }
 
+TEST(DataFileReader, LineCountCountsEveryLineOfTheContents)
+{
+    struct Case {
+        std::string bytes;
+        std::size_t lines;
+    };
+    for (const Case& c : {Case{"", 1}, Case{"a", 1}, Case{"a\n", 2}, Case{"a\nb", 2}, Case{"/c\n\n\nx;y\n", 5},
+                          Case{std::string("a\0\nb", 4), 2}}) {
+        CCsvReader reader;
+        reader.OpenBytes(c.bytes);
+        EXPECT_EQ(reader.LineCount(), c.lines) << c.bytes;
+    }
+    CCsvReader reader;
+    reader.OpenBytes("a\nb\n");
+    reader.Close();
+    EXPECT_EQ(reader.LineCount(), 1U);
+}
+
 TEST(DataFileReader, MissingFileFailsToOpen)
 {
     CDatReader reader;
     EXPECT_FALSE(reader.Open("/nonexistent/folder/classes.dat"));
     EXPECT_EQ(reader.NextField(), "");
+}
+
+TEST(DataFileReader, FolderInPlaceOfAFileFailsToOpenAndLeavesNothing)
+{
+    const std::string file = ::testing::TempDir() + "/reader_open_test.csv";
+    std::FILE* out = std::fopen(file.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::fputs("a;b\nc;d\n", out);
+    std::fclose(out);
+
+    CCsvReader reader;
+    ASSERT_TRUE(reader.Open(file));
+    EXPECT_EQ(reader.NextField(), "a");
+    EXPECT_FALSE(reader.Open(::testing::TempDir()));
+    EXPECT_EQ(reader.NextField(), "");
+    EXPECT_FALSE(reader.NextLine());
+    ASSERT_TRUE(reader.Open(file));  // reads the whole file again from its start
+    EXPECT_EQ(reader.NextField(), "a");
+    EXPECT_EQ(reader.NextField(), "b");
+    ASSERT_TRUE(reader.NextLine());
+    EXPECT_EQ(reader.NextField(), "c");
+    std::remove(file.c_str());
 }
 
 TEST(DataFileReader, EmbeddedNulByteEndsNothingEarly)

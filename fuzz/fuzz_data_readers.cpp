@@ -1,0 +1,95 @@
+// Arbitrary bytes through both data file readers. Each reader walks every record
+// the way the loaders do: a few fields per record (the first input byte picks
+// how many and whether they are read as text or numbers), then the next record.
+// Besides memory faults, the walk checks what every loader relies on: fields
+// are bounded, hold no line break and no trailing white space, the end-of-line
+// state is sticky, and every step moves forward.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "database/CCsvReader.h"
+#include "database/CDatReader.h"
+
+namespace {
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void CheckField(const std::string& field)
+{
+    Check(field.size() <= CDataFileReader::kMaxFieldLength);
+    Check(field.find('\n') == std::string::npos);
+    Check(field.empty() || !IsSpace(field.back()));
+}
+
+template <typename Reader>
+void Walk(Reader& reader, std::size_t inputSize, unsigned pattern, bool asNumbers)
+{
+    // Each record consumes at least one byte, so the record count is bounded.
+    std::size_t records = 0;
+    const unsigned fieldsPerRecord = 1 + pattern % 24;  // 0 would never move on
+    do {
+        Check(++records <= inputSize + 1);
+        for (unsigned i = 0; i < fieldsPerRecord; ++i) {
+            const bool wasEnded = reader.AtEndOfLine();
+            if (asNumbers && i % 2 == 1) {
+                (void)reader.NextInt();
+            } else {
+                const std::string field = reader.NextField();
+                CheckField(field);
+                if (wasEnded)
+                    Check(field.empty() && reader.AtEndOfLine());
+            }
+        }
+        // Drain the rest of the line too, as a loader of a counted list would.
+        if ((pattern & 0x40) != 0) {
+            std::size_t guard = 0;
+            while (!reader.AtEndOfLine()) {
+                CheckField(reader.NextField());
+                Check(++guard <= inputSize + 1);
+            }
+        }
+    } while (reader.NextLine());
+    Check(!reader.NextLine());           // the end is sticky
+    Check(reader.NextField().empty());  // nothing is left to read
+    Check(reader.LineCount() >= 1);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const unsigned pattern = data[0];
+    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+    CDatReader dat;
+    dat.OpenBytes(bytes);
+    Walk(dat, bytes.size(), pattern, (pattern & 0x80) != 0);
+    // Floats on a fresh pass: the field text is arbitrary.
+    dat.OpenBytes(bytes);
+    for (std::size_t i = 0; i < 64 && dat.NextLine(); ++i)
+        (void)dat.NextFloat();
+
+    CCsvReader csv;
+    csv.OpenBytes(bytes);
+    Walk(csv, bytes.size(), pattern, (pattern & 0x80) != 0);
+
+    // Reopening and closing leave a reader usable.
+    csv.Close();
+    Check(!csv.NextLine());
+    Check(csv.NextField().empty());
+    return 0;
+}

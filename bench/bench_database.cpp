@@ -5,8 +5,8 @@
 //
 // Own options (before the Google Benchmark ones):
 //   --quillmar_scales=10,100   generated sizes to measure (empty: none)
-//   --quillmar_smoke           one iteration per case on a small generated set;
-//                              fails when a load reports an error
+// With QUILLMAR_BENCH_SMOKE=1 in the environment (the test run): one iteration
+// per case on a small generated set; fails when a load reports an error.
 
 #include <benchmark/benchmark.h>
 
@@ -266,14 +266,13 @@ void Register(const std::string& label, const fs::path& root, const std::string&
 int main(int argc, char** argv)
 {
     std::vector<int> scales{10, 100};
-    bool smoke = false;
+    const char* smokeSetting = std::getenv("QUILLMAR_BENCH_SMOKE");
+    const bool smoke = smokeSetting && std::string_view(smokeSetting) == "1";
     std::vector<char*> rest;
     for (int i = 0; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg.rfind("--quillmar_scales=", 0) == 0)
             scales = ParseScales(arg.substr(std::string_view("--quillmar_scales=").size()));
-        else if (arg == "--quillmar_smoke")
-            smoke = true;
         else
             rest.push_back(argv[i]);
     }

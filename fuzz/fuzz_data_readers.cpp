@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "FuzzCheck.h"
 #include "database/CCsvReader.h"
 #include "database/CDatReader.h"
 
@@ -20,17 +21,11 @@ bool IsSpace(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 void CheckField(const std::string& field)
 {
-    Check(field.size() <= CDataFileReader::kMaxFieldLength);
-    Check(field.find('\n') == std::string::npos);
-    Check(field.empty() || !IsSpace(field.back()));
+    FUZZ_CHECK(field.size() <= CDataFileReader::kMaxFieldLength);
+    FUZZ_CHECK(field.find('\n') == std::string::npos);
+    FUZZ_CHECK(field.empty() || !IsSpace(field.back()));
 }
 
 template <typename Reader>
@@ -40,7 +35,7 @@ void Walk(Reader& reader, std::size_t inputSize, unsigned pattern, bool asNumber
     std::size_t records = 0;
     const unsigned fieldsPerRecord = 1 + pattern % 24;  // 0 would never move on
     do {
-        Check(++records <= inputSize + 1);
+        FUZZ_CHECK(++records <= inputSize + 1);
         for (unsigned i = 0; i < fieldsPerRecord; ++i) {
             const bool wasEnded = reader.AtEndOfLine();
             if (asNumbers && i % 2 == 1) {
@@ -49,7 +44,7 @@ void Walk(Reader& reader, std::size_t inputSize, unsigned pattern, bool asNumber
                 const std::string field = reader.NextField();
                 CheckField(field);
                 if (wasEnded)
-                    Check(field.empty() && reader.AtEndOfLine());
+                    FUZZ_CHECK(field.empty() && reader.AtEndOfLine());
             }
         }
         // Drain the rest of the line too, as a loader of a counted list would.
@@ -57,13 +52,13 @@ void Walk(Reader& reader, std::size_t inputSize, unsigned pattern, bool asNumber
             std::size_t guard = 0;
             while (!reader.AtEndOfLine()) {
                 CheckField(reader.NextField());
-                Check(++guard <= inputSize + 1);
+                FUZZ_CHECK(++guard <= inputSize + 1);
             }
         }
     } while (reader.NextLine());
-    Check(!reader.NextLine());           // the end is sticky
-    Check(reader.NextField().empty());  // nothing is left to read
-    Check(reader.LineCount() >= 1);
+    FUZZ_CHECK(!reader.NextLine());           // the end is sticky
+    FUZZ_CHECK(reader.NextField().empty());  // nothing is left to read
+    FUZZ_CHECK(reader.LineCount() >= 1);
 }
 
 }  // namespace
@@ -89,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Reopening and closing leave a reader usable.
     csv.Close();
-    Check(!csv.NextLine());
-    Check(csv.NextField().empty());
+    FUZZ_CHECK(!csv.NextLine());
+    FUZZ_CHECK(csv.NextField().empty());
     return 0;
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "FuzzCheck.h"
 #include "common/CPrompt.h"
 #include "database/CGameDatabase.h"
 
@@ -183,8 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CGameDatabase db(Root().string());
     db.SetPrompt(&prompt, UiLanguage::English);
     db.Load(kLanguage);
-    if (!db.IsLoaded())
-        std::abort();  // the folder exists, so the load runs to its end
+    FUZZ_CHECK(db.IsLoaded());  // the folder exists, so the load runs to its end
 
     (void)db.Description("str");
     const auto classes = db.ClassNames();
@@ -204,8 +204,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DatabaseCounts before = db.Counts();
     db.Load(kLanguage);
     const DatabaseCounts after = db.Counts();
-    if (before.classes != after.classes || before.spells != after.spells || before.races != after.races ||
-        before.masterLevels != after.masterLevels || before.abilityNames != after.abilityNames)
-        std::abort();
+    FUZZ_CHECK(before.classes == after.classes && before.spells == after.spells && before.races == after.races &&
+               before.masterLevels == after.masterLevels && before.abilityNames == after.abilityNames);
     return 0;
 }

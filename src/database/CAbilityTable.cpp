@@ -63,16 +63,6 @@ int PositionOf(const std::vector<int>& lines, int line)
     return -1;
 }
 
-std::string FoldedKey(std::string_view name)
-{
-    std::string key(name);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return key;
-}
-
 }  // namespace
 
 DbResult CAbilityTable::LoadAbilities(const std::string& folder, const CClassTable& classes,
@@ -259,7 +249,7 @@ std::string CAbilityTable::Description(std::string_view key) const
 
 int CAbilityTable::FindName(std::string_view name) const
 {
-    const auto found = m_nameIndex.find(FoldedKey(name));
+    const auto found = m_nameIndex.find(name);
     return found == m_nameIndex.end() ? -1 : found->second;
 }
 
@@ -267,8 +257,10 @@ int CAbilityTable::FindOrAddName(const std::string& name)
 {
     // Indexed by the folded name: a long description file must not cost a
     // linear search per record.
-    const auto [it, added] = m_nameIndex.emplace(FoldedKey(name), static_cast<int>(m_names.size()));
-    if (added)
-        m_names.push_back(name);
-    return it->second;
+    if (const auto found = m_nameIndex.find(name); found != m_nameIndex.end())
+        return found->second;
+    const int index = static_cast<int>(m_names.size());
+    m_nameIndex.emplace(name, index);
+    m_names.push_back(name);
+    return index;
 }

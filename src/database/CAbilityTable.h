@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
+#include "database/GameTypes.h"
 
 class CClassTable;
 class CDatReader;
@@ -58,7 +58,7 @@ private:
     bool ReadLineLevelRecord(CDatReader& reader);
 
     std::vector<std::string> m_names;
-    std::unordered_map<std::string, int> m_nameIndex;  // ASCII-folded name -> index
+    NoCaseIndex m_nameIndex;
     std::vector<std::string> m_descriptions;
     std::vector<CClassAbilityEntry> m_entries;
     std::vector<int> m_entryOfClass;  // per class index: its first entry, or -1

@@ -142,7 +142,7 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
 
         const std::string femaleOnly = reader.NextField();
         info.femaleOnly = !femaleOnly.empty() && (femaleOnly[0] == 't' || femaleOnly[0] == 'T');
-        m_indexByName.try_emplace(FoldedNoCase(info.name), static_cast<int>(m_records.size()));
+        m_indexByName.try_emplace(info.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(info));
     } while (reader.NextLine());
     return DbResult::Loaded;
@@ -150,7 +150,7 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
 
 int CClassTable::FindByName(std::string_view name) const
 {
-    const auto found = m_indexByName.find(FoldedNoCase(name));
+    const auto found = m_indexByName.find(name);
     return found == m_indexByName.end() ? -1 : found->second;
 }
 

@@ -4,7 +4,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
@@ -77,7 +76,7 @@ private:
     std::vector<CClassInfo> m_records;
     // Folded name -> first record of that name. Every later loader looks classes
     // up by name, once per record, so a scan of the table made loads quadratic.
-    std::unordered_map<std::string, int> m_indexByName;
+    NoCaseIndex m_indexByName;
     const CRaceTable* m_races = nullptr;
     const CStyleLineTable* m_styleLines = nullptr;
     const CSpellLineTable* m_spellLines = nullptr;

@@ -1,7 +1,6 @@
 #include "database/CRealmAbilityTable.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
 
 #include "database/CClassTable.h"
@@ -21,16 +20,6 @@ int ParseKind(const std::string& text)
     if (EqualsNoCase(text, "passive"))
         return kRealmAbilityPassive;
     return -1;
-}
-
-std::string FoldedKey(std::string_view name)
-{
-    std::string key(name);
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return key;
 }
 
 bool Contains(const std::vector<int>& list, int value)
@@ -80,13 +69,13 @@ DbResult CRealmAbilityTable::LoadRealmAbilities(const std::string& folder, const
 
     // Same answer as FindByName (first record of a name), without a linear
     // search per record.
-    std::unordered_map<std::string, int> firstByName;
+    NoCaseIndex firstByName;
     for (std::size_t i = 0; i < m_records.size(); ++i)
-        firstByName.emplace(FoldedKey(m_records[i].name), static_cast<int>(i));
+        firstByName.emplace(m_records[i].name, static_cast<int>(i));
     for (std::size_t i = 0; i < m_records.size(); ++i) {
         if (prerequisiteNames[i].empty())
             continue;
-        const auto found = firstByName.find(FoldedKey(prerequisiteNames[i]));
+        const auto found = firstByName.find(prerequisiteNames[i]);
         if (found == firstByName.end())
             return DbResult::UnknownRealmAbility;
         m_records[i].prerequisite = found->second;

@@ -41,7 +41,7 @@ DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
         record.key = reader.NextField();
         record.title = reader.NextField();
         record.text = ExpandLineBreaks(reader.NextField());
-        m_indexByKey.try_emplace(FoldedNoCase(record.key), static_cast<int>(m_records.size()));
+        m_indexByKey.try_emplace(record.key, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(record));
     } while (reader.NextLine());
     return DbResult::Loaded;
@@ -49,6 +49,6 @@ DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
 
 int CSpellCategoryTextTable::FindByKey(std::string_view key) const
 {
-    const auto found = m_indexByKey.find(FoldedNoCase(key));
+    const auto found = m_indexByKey.find(key);
     return found == m_indexByKey.end() ? -1 : found->second;
 }

@@ -3,10 +3,10 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "database/DbResult.h"
+#include "database/GameTypes.h"
 
 struct CSpellCategoryText {
     std::string key;
@@ -26,5 +26,5 @@ public:
 
 private:
     std::vector<CSpellCategoryText> m_records;
-    std::unordered_map<std::string, int> m_indexByKey;  // folded key -> first record
+    NoCaseIndex m_indexByKey;  // first record of each key
 };

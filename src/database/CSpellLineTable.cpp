@@ -31,6 +31,7 @@ DbResult CSpellLineTable::LoadSpellLines(const std::string& folder, const CSpell
 {
     m_records.clear();
     m_indexById.clear();
+    m_indexByName.clear();
     m_categories = &categories;
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "spelllines.dat")))
@@ -55,6 +56,7 @@ DbResult CSpellLineTable::LoadSpellLines(const std::string& folder, const CSpell
                 return DbResult::UnknownSpellCategory;
         }
         m_indexById.emplace(line.id, static_cast<int>(m_records.size()));
+        m_indexByName.try_emplace(line.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(line));
     } while (reader.NextLine());
     return DbResult::Loaded;
@@ -68,11 +70,8 @@ int CSpellLineTable::FindById(std::int32_t id) const
 
 int CSpellLineTable::FindByName(std::string_view name) const
 {
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].name, name))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = m_indexByName.find(name);
+    return found == m_indexByName.end() ? -1 : found->second;
 }
 
 const std::vector<int>& CSpellLineTable::Categories(int index, bool base) const

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/DbResult.h"
+#include "database/GameTypes.h"
 
 class CSpellCategoryTable;
 
@@ -42,4 +43,5 @@ private:
     std::vector<CSpellLineInfo> m_records;
     const CSpellCategoryTable* m_categories = nullptr;
     std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
+    NoCaseIndex m_indexByName;  // first record of each name
 };

@@ -10,6 +10,7 @@ DbResult CStyleLineTable::LoadStyleLines(const std::string& folder, const CStyle
 {
     m_records.clear();
     m_indexById.clear();
+    m_indexByName.clear();
     m_styles = &styles;
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "stylelines.dat")))
@@ -38,6 +39,7 @@ DbResult CStyleLineTable::LoadStyleLines(const std::string& folder, const CStyle
                 break;
         }
         m_indexById.emplace(line.id, static_cast<int>(m_records.size()));
+        m_indexByName.try_emplace(line.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(line));
     } while (reader.NextLine());
     return result;
@@ -51,11 +53,8 @@ int CStyleLineTable::FindById(std::int32_t id) const
 
 int CStyleLineTable::FindByName(std::string_view name) const
 {
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].name, name))
-            return static_cast<int>(i);
-    }
-    return -1;
+    const auto found = m_indexByName.find(name);
+    return found == m_indexByName.end() ? -1 : found->second;
 }
 
 int CStyleLineTable::FindStyle(int index, std::string_view name) const

@@ -36,4 +36,5 @@ private:
     std::vector<CStyleLineInfo> m_records;
     const CStyleTable* m_styles = nullptr;
     std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
+    NoCaseIndex m_indexByName;  // first record of each name
 };

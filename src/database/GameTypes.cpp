@@ -37,12 +37,15 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string FoldedNoCase(std::string_view text)
+std::size_t NoCaseHash::operator()(std::string_view text) const
 {
-    std::string folded(text);
-    for (char& c : folded)
-        c = FoldAscii(c);
-    return folded;
+    // FNV-1a over the folded bytes.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(FoldAscii(c));
+        hash *= 1099511628211ull;
+    }
+    return static_cast<std::size_t>(hash);
 }
 
 RealmIndex RealmFromCode(std::string_view code)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // 0 Caldor, 1 Glenmora, 2 Nordhal, -1 none or unknown.
@@ -27,9 +28,20 @@ StatId StatFromName(std::string_view name);
 // Byte comparison with ASCII letters folded: the data's names are compared this
 // way (German letters compare exactly).
 bool EqualsNoCase(std::string_view a, std::string_view b);
-// The text with ASCII letters folded as EqualsNoCase folds them: two texts are
-// EqualsNoCase exactly when their folded forms are equal, so it keys name indexes.
-std::string FoldedNoCase(std::string_view text);
+
+// Hash and equality that fold ASCII letters as EqualsNoCase does. A map with
+// them finds a name in any ASCII case, and looks up a string_view without
+// building a key string first.
+struct NoCaseHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const;
+};
+struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
+};
+// Name -> record index, names compared as the data files compare them.
+using NoCaseIndex = std::unordered_map<std::string, int, NoCaseHash, NoCaseEqual>;
 
 // Two parallel lists handed to callers: names and the level of each.
 struct NamedLevels {

@@ -53,6 +53,11 @@ CAppSettings::LoadResult CAppSettings::Load(const std::filesystem::path& file)
         Reset();
         return LoadResult::Missing;
     }
+    return LoadBytes(bytes);
+}
+
+CAppSettings::LoadResult CAppSettings::LoadBytes(std::string_view bytes)
+{
     CByteReader reader(bytes);
     if (m_values.ReadFrom(reader))
         return LoadResult::Read;

@@ -53,6 +53,8 @@ public:
     // read completely; keys with a default that it did not reach get their
     // default, so that (for example) the save question is not silently lost.
     LoadResult Load(const std::filesystem::path& file);
+    // The same from the file's bytes (Read or Damaged).
+    LoadResult LoadBytes(std::string_view bytes);
     // Writes through a temporary file beside the target and renames it over
     // the old file, so a failure keeps the old file. Failures are shown
     // through the prompt (when given) and return false.

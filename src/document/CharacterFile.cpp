@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "common/CPrompt.h"
 #include "common/FileIo.h"
@@ -352,6 +355,37 @@ CharacterLoadResult LoadCharacterFile(CQuillmarDoc& doc, const std::string& path
     return LoadCharacterBytes(doc, bytes, path, prompt, language);
 }
 
+namespace {
+
+// Table positions of the lines a document names. A career plan names the same
+// few lines at every slot, so each name is looked up once per save.
+class LineNumbers {
+public:
+    struct Positions {
+        int spellLine;
+        int styleLine;
+    };
+
+    explicit LineNumbers(const CGameDatabase& db) : m_db(db) {}
+
+    Positions Of(const std::string& name)
+    {
+        for (const auto& [known, positions] : m_known) {
+            if (known == name)
+                return positions;
+        }
+        const Positions positions{m_db.SpellLines().FindByName(name), m_db.StyleLines().FindByName(name)};
+        m_known.emplace_back(name, positions);
+        return positions;
+    }
+
+private:
+    const CGameDatabase& m_db;
+    std::vector<std::pair<std::string, Positions>> m_known;
+};
+
+}  // namespace
+
 CharacterSaveResult CharacterFileBytes(const CQuillmarDoc& doc, std::string& bytes, UiLanguage language)
 {
     const CGameDatabase& db = doc.Database();
@@ -365,19 +399,20 @@ CharacterSaveResult CharacterFileBytes(const CQuillmarDoc& doc, std::string& byt
     image.race = db.Races().FindByName(doc.GetRace());
     image.classIndex = db.Classes().FindByName(doc.GetClass());
 
-    const auto spellLineIndex = [&db](const std::string& name) { return db.SpellLines().FindByName(name); };
-    const auto styleLineIndex = [&db](const std::string& name) { return db.StyleLines().FindByName(name); };
+    LineNumbers lines(db);
     for (int slot = 0; slot < chr::kSlotCount; ++slot) {
         const std::uint8_t respec = doc.IsRespecAt(slot) ? 1 : 0;
         auto& entries = image.plan[static_cast<std::size_t>(slot)];
         for (const NamedValue& pair : doc.SpecPlan(slot)) {
-            const int spell = spellLineIndex(pair.key);
-            entries.push_back({spell >= 0 ? db.SpellLines().Id(spell) : -1, styleLineIndex(pair.key), pair.value,
-                               respec});
+            const LineNumbers::Positions line = lines.Of(pair.key);
+            entries.push_back({line.spellLine >= 0 ? db.SpellLines().Id(line.spellLine) : -1, line.styleLine,
+                               pair.value, respec});
         }
     }
-    for (const NamedValue& pair : doc.AutoTrainMasks())
-        image.autoTrain.push_back({spellLineIndex(pair.key), styleLineIndex(pair.key), pair.value});
+    for (const NamedValue& pair : doc.AutoTrainMasks()) {
+        const LineNumbers::Positions line = lines.Of(pair.key);
+        image.autoTrain.push_back({line.spellLine, line.styleLine, pair.value});
+    }
     for (const NamedValue& pair : doc.RealmAbilities())
         image.realmAbilities.push_back({db.RealmAbilities().FindForClass(pair.key, image.classIndex), pair.value});
     for (const NamedValue& pair : doc.RealmAbilitiesNf())

@@ -536,7 +536,9 @@ void CQuillmarDoc::Recalculate()
             for (int j = k + 1; j < r; ++j) {
                 const std::int32_t limit = std::min(target, static_cast<std::int32_t>(wholeLevel(j)));
                 while (level[static_cast<std::size_t>(j)][c] < limit) {
-                    const std::int32_t raised = level[static_cast<std::size_t>(j)][c] + 1;
+                    // A level below 1 (a damaged file may hold any number) goes
+                    // to 1 in one step rather than counting up from far below.
+                    const std::int32_t raised = std::max(level[static_cast<std::size_t>(j)][c] + 1, 1);
                     // Training at j carries on to every later slot that is not
                     // higher already; each of them must keep a point spare.
                     bool affordable = true;

@@ -75,9 +75,15 @@ bool IsOneOf(const std::string& name, const game_content::GermanEnglishName& nam
     return name == names.german || name == names.english;
 }
 
+// Old positions are shifted up by a few places; a number near the top of the
+// range names no record anyway and is left as it is (the shift would overflow).
+constexpr std::int32_t kLargestOldPosition = 1 << 24;
+
 // Old layouts numbered classes and spell lines before some were added.
 std::int32_t CurrentClassPosition(std::int32_t oldPosition)
 {
+    if (oldPosition > kLargestOldPosition)
+        return oldPosition;
     if (oldPosition > 13)
         ++oldPosition;
     if (oldPosition > 28)
@@ -87,6 +93,8 @@ std::int32_t CurrentClassPosition(std::int32_t oldPosition)
 
 std::int32_t CurrentSpellLinePosition(std::int32_t oldPosition, const std::string& className)
 {
+    if (oldPosition > kLargestOldPosition)
+        return oldPosition;
     if (oldPosition > 26)
         oldPosition += 2;
     if (oldPosition > 48)

@@ -16,6 +16,7 @@
 #include "document/CQuillmarDoc.h"
 #include "document/GameContent.h"
 #include "document/LevelSlot.h"
+#include "support/ShippedDatabases.h"
 #include "support/MiniWorld.h"
 #include "support/TempDataFolder.h"
 
@@ -772,29 +773,7 @@ TEST_F(MiniDoc, RecalculateDoesNotTrainEarlierThanThePointsAllow)
 
 // Shipped data: stat totals and the property test ------------------------------------------
 
-class ShippedDoc : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        for (const char* folder : {"de", "en"}) {
-            auto database = std::make_unique<CGameDatabase>(ShippedDataRoot().string());
-            database->Load(folder);
-            ASSERT_TRUE(database->IsLoaded()) << folder;
-            (std::string(folder) == "de" ? s_german : s_english) = std::move(database);
-        }
-    }
-    static void TearDownTestSuite()
-    {
-        s_german.reset();
-        s_english.reset();
-    }
-
-    static std::unique_ptr<CGameDatabase> s_german;
-    static std::unique_ptr<CGameDatabase> s_english;
-};
-
-std::unique_ptr<CGameDatabase> ShippedDoc::s_german;
-std::unique_ptr<CGameDatabase> ShippedDoc::s_english;
+class ShippedDoc : public ShippedDatabases {};
 
 TEST_F(ShippedDoc, StatTotalsAddRaisesAndTheStatRaisingNewRulesAbilities)
 {

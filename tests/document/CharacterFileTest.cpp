@@ -16,6 +16,7 @@
 #include "document/CharacterFile.h"
 #include "document/CharacterFileImage.h"
 #include "document/GameContent.h"
+#include "support/ShippedDatabases.h"
 #include "support/RecordingPrompt.h"
 #include "support/TempDataFolder.h"
 #include "support/WriteFailures.h"
@@ -67,23 +68,8 @@ std::string Contents(const std::filesystem::path& path)
     return bytes;
 }
 
-class CharacterFile : public ::testing::Test {
+class CharacterFile : public ShippedDatabases {
 protected:
-    static void SetUpTestSuite()
-    {
-        for (const char* folder : {"de", "en"}) {
-            auto database = std::make_unique<CGameDatabase>(ShippedDataRoot().string());
-            database->Load(folder);
-            ASSERT_TRUE(database->IsLoaded()) << folder;
-            (std::string(folder) == "de" ? s_german : s_english) = std::move(database);
-        }
-    }
-    static void TearDownTestSuite()
-    {
-        s_german.reset();
-        s_english.reset();
-    }
-
     static CGameDatabase& English() { return *s_english; }
     static CGameDatabase& German() { return *s_german; }
 
@@ -147,7 +133,6 @@ protected:
         return texts;
     }
 
-    static inline std::unique_ptr<CGameDatabase> s_german, s_english;
     CAppSettings m_settings;
     RecordingPrompt m_prompt{PromptAnswer::Ok};
     TempDataFolder m_folder;

@@ -5,7 +5,8 @@ file(GLOB_RECURSE core_files
   ${SOURCE_DIR}/document/*.h ${SOURCE_DIR}/document/*.cpp
   ${SOURCE_DIR}/markup/*.h ${SOURCE_DIR}/markup/*.cpp
   ${SOURCE_DIR}/scripting/*.h ${SOURCE_DIR}/scripting/*.cpp
-  ${SOURCE_DIR}/pages/*Rules.h ${SOURCE_DIR}/pages/*Rules.cpp)
+  ${SOURCE_DIR}/pages/*Rules.h ${SOURCE_DIR}/pages/*Rules.cpp
+  ${SOURCE_DIR}/shell/*Rules.h ${SOURCE_DIR}/shell/*Rules.cpp)
 set(offenders "")
 foreach(f IN LISTS core_files)
   # The Qt surface and widgets of the markup and scripting folders belong to the UI library.

@@ -1,0 +1,24 @@
+#include "ui/support/QuietPlatform.h"
+
+#include <QString>
+#include <QtGlobal>
+
+namespace {
+
+QtMessageHandler g_previous = nullptr;
+
+void Filter(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    if (g_previous)
+        g_previous(type, context, message);
+}
+
+} // namespace
+
+void QuietUnsupportedPlatformWarnings()
+{
+    if (!g_previous)
+        g_previous = qInstallMessageHandler(Filter);
+}

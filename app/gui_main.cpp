@@ -1,14 +1,97 @@
-// Entry point of the desktop program.
+// Entry point of the desktop program:
+//   quillmar [FILE.chr] [--lang de|en] [--data-root DIR]
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "common/UiLanguage.h"
+#include "database/DataRoot.h"
+#include "document/CAppSettings.h"
+#include "shell/CQuillmarApp.h"
+#include "shell/CShellContext.h"
+
+namespace {
+
+QString Text(int id, UiLanguage language)
+{
+    const std::string_view text = UiText(id, language);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    return 2;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmar"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillmar"));
-    window.resize(1024, 720);
-    window.show();
+    QApplication::setOrganizationName(QStringLiteral("Quillmar"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLMAR_VERSION));
+
+    // The help text is written before --lang is known, so it follows the locale.
+    UiLanguage language = UiLanguageFromEnvironment();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Text(ui_text::kProgramDescription, language));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), Text(ui_text::kArgumentFile, language),
+                                 QStringLiteral("[FILE.chr]"));
+    const QCommandLineOption languageOption(
+        QStringLiteral("lang"), Text(ui_text::kArgumentLanguage, language), QStringLiteral("de|en"));
+    const QCommandLineOption dataRootOption(
+        QStringLiteral("data-root"), Text(ui_text::kArgumentDataRoot, language), QStringLiteral("DIR"));
+    parser.addOption(languageOption);
+    parser.addOption(dataRootOption);
+    parser.process(application);
+
+    if (parser.isSet(languageOption)) {
+        const QString code = parser.value(languageOption);
+        const auto chosen = UiLanguageFromCode(code.toStdString());
+        if (!chosen)
+            return Fail(Text(ui_text::kArgumentBadLanguage, language).arg(code));
+        language = *chosen;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return Fail(Text(ui_text::kArgumentTooMany, language));
+
+    std::optional<std::string> dataRoot;
+    if (parser.isSet(dataRootOption))
+        dataRoot = QFile::encodeName(parser.value(dataRootOption)).toStdString();
+
+    const std::filesystem::path programFolder =
+        QFile::encodeName(QApplication::applicationDirPath()).toStdString();
+    CStartupOptions options;
+    options.settingsFile = SettingsFileLocation(programFolder, UserConfigFolder());
+    options.settingsFallback = programFolder / CAppSettings::kFileName;
+    options.dataRoot = FindDataRoot(DataRootSourcesOfProcess(dataRoot));
+    options.uiLanguage = language;
+    if (!files.isEmpty())
+        options.fileToOpen = files.front();
+
+    CQuillmarApp shell;
+    if (!shell.Startup(options))
+        return 1;
+
+    // For the start-up benchmark: report the first shown window and leave
+    // without the exit steps, so that the measurement writes nothing.
+    if (qEnvironmentVariable("QUILLMAR_EXIT_WHEN_SHOWN") == QLatin1String("1")) {
+        QTimer::singleShot(0, &application, [] {
+            std::fputs("shown\n", stdout);
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
     return QApplication::exec();
 }

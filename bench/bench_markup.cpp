@@ -54,7 +54,7 @@ const std::string& Text()
 
 // Counts what would be drawn, so that the drawing calls are not optimised away.
 class FixedSurface : public FixedMetricsSurface {
-  public:
+public:
     void DrawText(int x, int y, std::string_view text) override { m_sink += x + y + text.size(); }
     void DrawTextClipped(const MarkupRect& clip, std::string_view text) override
     {
@@ -63,7 +63,7 @@ class FixedSurface : public FixedMetricsSurface {
     void DrawLine(int x1, int y1, int, int, MarkupColor) override { m_sink += x1 + y1; }
     long long Sink() const { return m_sink; }
 
-  private:
+private:
     long long m_sink = 0;
 };
 
@@ -146,7 +146,7 @@ void BM_TextBoxPaint_Qt(benchmark::State& state)
 BENCHMARK(BM_TextBoxPaint_Qt)->Unit(benchmark::kMicrosecond);
 #endif
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -22,7 +22,7 @@ void CheckCoordinate(long long v)
 // Checks every drawing call: coordinates within the layout's range, no empty
 // text, colours within 24 bits.
 class CheckingSurface : public FixedMetricsSurface {
-  public:
+public:
     void SetTextColor(MarkupColor color) override
     {
         FUZZ_CHECK(color <= 0xFFFFFF);
@@ -61,7 +61,7 @@ class CheckingSurface : public FixedMetricsSurface {
     std::size_t draws = 0;
 };
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

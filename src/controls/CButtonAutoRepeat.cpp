@@ -43,7 +43,7 @@ void CButtonAutoRepeat::mouseReleaseEvent(QMouseEvent* event)
 void CButtonAutoRepeat::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        QPushButton::keyPressEvent(event); // shows the button pushed
+        QPushButton::keyPressEvent(event);  // shows the button pushed
         event->accept();
         emit command(m_controlId);
         return;

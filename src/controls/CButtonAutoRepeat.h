@@ -11,7 +11,7 @@
 // would count the press twice.
 class CButtonAutoRepeat : public QPushButton {
     Q_OBJECT
-  public:
+public:
     static constexpr int kFirstDelayMs = 500;
     static constexpr int kRepeatDelayMs = 100;
 
@@ -30,17 +30,17 @@ class CButtonAutoRepeat : public QPushButton {
     int repeatCount() const { return m_repeatCount; }
     bool isRepeating() const { return m_timer.isActive(); }
 
-  signals:
+signals:
     void command(int controlId);
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void onTimer();
     void stopRepeat();
 

@@ -14,7 +14,7 @@ CButtonSelect::CButtonSelect(QWidget* parent) : CButtonSelect(QString(), parent)
 CButtonSelect::CButtonSelect(const QString& text, QWidget* parent) : QAbstractButton(parent)
 {
     setText(text);
-    setCheckable(true); // the selected flag; false when created
+    setCheckable(true);  // the selected flag; false when created
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::toggled, this, &CButtonSelect::stateChanged);
 }

@@ -7,7 +7,7 @@
 // space bar flips it like a click. stateChanged() tells the owner after every flip.
 class CButtonSelect : public QAbstractButton {
     Q_OBJECT
-  public:
+public:
     explicit CButtonSelect(QWidget* parent = nullptr);
     explicit CButtonSelect(const QString& text, QWidget* parent = nullptr);
 
@@ -17,9 +17,9 @@ class CButtonSelect : public QAbstractButton {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-  signals:
+signals:
     void stateChanged(bool selected);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };

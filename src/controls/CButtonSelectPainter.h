@@ -13,11 +13,11 @@ class QWidget;
 // A push-button frame with the caption on one line at the top and an arrow below it
 // that bends to the right when the button is selected and to the left when it is not.
 class CButtonSelectPainter {
-  public:
+public:
     struct State {
         QString caption;
         bool selected = false;
-        bool held = false; // the mouse holds the button down: the frame is drawn pushed
+        bool held = false;  // the mouse holds the button down: the frame is drawn pushed
         bool focused = false;
         bool enabled = true;
     };
@@ -26,10 +26,10 @@ class CButtonSelectPainter {
     // the width, down by another quarter, and a head of two 3-pixel strokes at the tip.
     struct Arrow {
         QPoint start;
-        QPoint bend;     // end of the first downward stroke
-        QPoint corner;   // end of the sideways stroke
-        QPoint tip;      // end of the second downward stroke
-        QPoint headLeft; // the head's strokes run from the tip up to these points
+        QPoint bend;      // end of the first downward stroke
+        QPoint corner;    // end of the sideways stroke
+        QPoint tip;       // end of the second downward stroke
+        QPoint headLeft;  // the head's strokes run from the tip up to these points
         QPoint headRight;
     };
 

@@ -11,7 +11,7 @@
 // default follows later setReadOnly() calls and palette changes.
 class CEditColor : public QLineEdit {
     Q_OBJECT
-  public:
+public:
     explicit CEditColor(QWidget* parent = nullptr);
 
     void setTextColor(const QColor& color);
@@ -21,10 +21,10 @@ class CEditColor : public QLineEdit {
     QColor textColor() const;
     QColor backgroundColor() const;
 
-  protected:
+protected:
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void applyColors();
 
     std::optional<QColor> m_text;

@@ -8,7 +8,7 @@
 // key behaves as in a plain line edit.
 class CEditKeyResponse : public QLineEdit {
     Q_OBJECT
-  public:
+public:
     enum KeyCode {
         PlusKey = 6001,
         MinusKey = 6002,
@@ -21,14 +21,14 @@ class CEditKeyResponse : public QLineEdit {
     void setControlId(int id) { m_controlId = id; }
     int controlId() const { return m_controlId; }
 
-  signals:
+signals:
     void keyCommand(int controlId, int code);
     void doubleClicked(int controlId);
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-  private:
+private:
     int m_controlId = 0;
 };

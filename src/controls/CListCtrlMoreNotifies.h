@@ -14,7 +14,7 @@
 // - columnTrackBegin/columnTrack/columnTrackEnd: a column divider dragged with the mouse.
 class CListCtrlMoreNotifies : public QTreeWidget {
     Q_OBJECT
-  public:
+public:
     explicit CListCtrlMoreNotifies(QWidget* parent = nullptr);
 
     void setControlId(int id) { m_controlId = id; }
@@ -23,21 +23,21 @@ class CListCtrlMoreNotifies : public QTreeWidget {
     // The column whose divider is being dragged, -1 when none.
     int trackedColumn() const { return m_trackedColumn; }
 
-  signals:
+signals:
     void scrolled(int controlId);
     void itemHovered(int controlId, int row, int column, QPoint position);
     void columnTrackBegin(int controlId, int column);
     void columnTrack(int controlId, int column, int width);
     void columnTrackEnd(int controlId, int column, int width);
 
-  protected:
+protected:
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void onSectionResized(int column, int oldSize, int newSize);
     static bool isScrollKey(int key);
     int dividerAt(int x) const;

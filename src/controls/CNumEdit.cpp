@@ -12,7 +12,7 @@
 
 CNumEdit::CNumEdit(QWidget* parent) : QWidget(parent)
 {
-    m_minus = new CButtonAutoRepeat(QStringLiteral("\u2212"), this); // a minus sign as wide as the plus
+    m_minus = new CButtonAutoRepeat(QStringLiteral("\u2212"), this);  // a minus sign as wide as the plus
     m_plus = new CButtonAutoRepeat(QStringLiteral("+"), this);
     m_edit = new CEditKeyResponse(this);
     // The buttons are for the mouse; the keyboard steps with "+" and "-" in the field,
@@ -47,7 +47,7 @@ int CNumEdit::parseTypedNumber(const QString& text)
     for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
         magnitude = magnitude * 10 + (text[i].unicode() - u'0');
         if (magnitude > static_cast<long long>(INT_MAX) + 1)
-            magnitude = static_cast<long long>(INT_MAX) + 1; // keep saturated, never overflow
+            magnitude = static_cast<long long>(INT_MAX) + 1;  // keep saturated, never overflow
     }
     const long long v = negative ? -magnitude : magnitude;
     return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
@@ -101,7 +101,7 @@ void CNumEdit::takeTypedNumber()
 void CNumEdit::showValue()
 {
     const bool hadFocus = m_edit->hasFocus();
-    m_edit->setText(QString::number(m_value)); // also clears the modified flag
+    m_edit->setText(QString::number(m_value));  // also clears the modified flag
     if (hadFocus)
         m_edit->selectAll();
 }

@@ -19,7 +19,7 @@ class QString;
 // owner's own setValue() sends nothing.
 class CNumEdit : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit CNumEdit(QWidget* parent = nullptr);
 
     void setControlId(int id) { m_controlId = id; }
@@ -55,15 +55,15 @@ class CNumEdit : public QWidget {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-  signals:
+signals:
     void valueChanged(int controlId, int value);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     int clampToRange(long long value) const;
     void showValue();
     void takeTypedNumber();

@@ -13,7 +13,7 @@
 // list must not start a drag selection because a level button is held.
 class CToggleButton : public QAbstractButton {
     Q_OBJECT
-  public:
+public:
     explicit CToggleButton(QWidget* parent = nullptr);
     explicit CToggleButton(const QString& text, QWidget* parent = nullptr);
 
@@ -29,14 +29,14 @@ class CToggleButton : public QAbstractButton {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-  signals:
+signals:
     void command(int controlId);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void postCommand();
 
     bool m_available = false;

@@ -11,18 +11,18 @@ class QStyle;
 class QWidget;
 
 class CToggleButtonPainter {
-  public:
+public:
     enum class Look {
-        RaisedAvailable,   // raised frame, caption in blue: this level can be taken
-        RaisedUnavailable, // raised frame, caption in the button-text colour
-        Filled,            // light-blue fill: this level is taken
+        RaisedAvailable,    // raised frame, caption in blue: this level can be taken
+        RaisedUnavailable,  // raised frame, caption in the button-text colour
+        Filled,             // light-blue fill: this level is taken
     };
 
     struct State {
         QString caption;
         bool pressed = false;
         bool available = false;
-        bool held = false; // the mouse holds the button down
+        bool held = false;  // the mouse holds the button down
         bool focused = false;
         bool enabled = true;
     };

@@ -14,24 +14,24 @@ struct MarkupPoint {
 };
 
 namespace balloon {
-constexpr int kMargin = 12; // inner margin, both ways
+constexpr int kMargin = 12;  // inner margin, both ways
 constexpr int kAnchorWidth = 12;
 constexpr int kAnchorHeight = 16;
-constexpr int kAnchorOffset = 16; // the anchor's tip from the balloon's near edge
+constexpr int kAnchorOffset = 16;  // the anchor's tip from the balloon's near edge
 constexpr int kShadowOffset = 4;
 constexpr int kCornerSize = 16;
 constexpr int kDefaultDirection = 3;
-} // namespace balloon
+}  // namespace balloon
 
 struct BalloonGeometry {
     int direction = balloon::kDefaultDirection;
-    MarkupRect window; // screen coordinates
+    MarkupRect window;  // screen coordinates
     // The rest in window coordinates.
-    MarkupRect body; // the rounded rectangle
+    MarkupRect body;  // the rounded rectangle
     MarkupPoint anchorTip;
-    MarkupPoint anchorBase1; // both on the body's edge
+    MarkupPoint anchorBase1;  // both on the body's edge
     MarkupPoint anchorBase2;
-    MarkupRect text; // as wide and high as the text
+    MarkupRect text;  // as wide and high as the text
     bool shadow = false;
 };
 

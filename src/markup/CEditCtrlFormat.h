@@ -9,7 +9,7 @@
 
 class CEditCtrlFormat : public QFrame {
     Q_OBJECT
-  public:
+public:
     explicit CEditCtrlFormat(QWidget* parent = nullptr);
 
     void setMarkup(std::string markup);
@@ -18,9 +18,9 @@ class CEditCtrlFormat : public QFrame {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     std::string m_markup;
 };

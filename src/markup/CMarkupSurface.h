@@ -8,7 +8,7 @@
 #include "markup/MarkupTypes.h"
 
 class CMarkupSurface {
-  public:
+public:
     virtual ~CMarkupSurface() = default;
 
     virtual MarkupFont Font() const = 0;

@@ -23,7 +23,7 @@ bool ValidIndex(std::int32_t index)
 }
 
 class Pass {
-  public:
+public:
     Pass(CMarkupSurface& surface, const MarkupPalette& palette, const MarkupArea& area, MarkupPass pass,
          std::vector<std::int32_t>& widths, std::vector<std::int32_t>& heights)
         : m_surface(surface), m_palette(palette), m_area(area), m_measure(pass == MarkupPass::Measure),
@@ -67,7 +67,7 @@ class Pass {
         return size;
     }
 
-  private:
+private:
     std::int64_t TableWidth() const { return m_line < m_widths.size() ? m_widths[m_line] : 0; }
 
     // The height of this line: the measured one while drawing (the current
@@ -260,7 +260,7 @@ class Pass {
     bool m_atLineStart = true;
 };
 
-} // namespace
+}  // namespace
 
 CRichMarkupRenderer::CRichMarkupRenderer(const MarkupPalette& palette) : m_palette(palette)
 {

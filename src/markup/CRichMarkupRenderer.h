@@ -15,13 +15,13 @@
 struct MarkupArea {
     int left = 0;
     int top = 0;
-    int right = 0; // used when drawing only
+    int right = 0;  // used when drawing only
 };
 
 enum class MarkupPass { Measure, Draw };
 
 class CRichMarkupRenderer {
-  public:
+public:
     explicit CRichMarkupRenderer(const MarkupPalette& palette);
 
     // Measure: the widest line and the total height. Draw: width 0 and the
@@ -33,7 +33,7 @@ class CRichMarkupRenderer {
     const std::vector<std::int32_t>& LineHeights() const { return m_lineHeights; }
     const MarkupPalette& Palette() const { return m_palette; }
 
-  private:
+private:
     const MarkupTokens& TokensOf(std::string_view text);
 
     MarkupPalette m_palette;

@@ -23,7 +23,7 @@ MarkupPalette SystemPalette()
                              QtMarkupSurface::FromQColor(app.color(QPalette::Dark)));
 }
 
-} // namespace
+}  // namespace
 
 CRichTooltip::CRichTooltip(QWidget* page)
     : QWidget(page, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |

@@ -23,7 +23,7 @@
 
 class CRichTooltip : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int kDefaultInitialDelay = 500;
     static constexpr int kMaxInitialDelay = 5000;
     static constexpr int kDefaultHideDelay = 5000;
@@ -69,16 +69,16 @@ class CRichTooltip : public QWidget {
     // test puts in its own).
     void setPointerSource(std::function<QPoint()> source);
 
-  public slots:
+public slots:
     void itemHovered(QWidget* list, const std::string& markup, const QPoint& globalPos);
     void itemsScrolled();
     void hideTip();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     struct Tool {
         QPointer<QWidget> window;
         QRect rect;

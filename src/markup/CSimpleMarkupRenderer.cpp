@@ -21,7 +21,7 @@ bool StartsWithNoCase(std::string_view text, std::size_t at, std::string_view wo
 }
 
 class Painter {
-  public:
+public:
     Painter(CMarkupSurface& surface, std::string_view text, const MarkupRect& client)
         : m_surface(surface), m_text(text)
     {
@@ -66,7 +66,7 @@ class Painter {
         }
     }
 
-  private:
+private:
     std::int64_t Width(std::string_view run, std::int64_t* height)
     {
         const MarkupSize size = m_surface.MeasureText(run);
@@ -132,7 +132,7 @@ class Painter {
             // as many trailing characters as needed.
             const std::size_t word = firstSpace == std::string_view::npos ? run.size() - 1 : firstSpace - 1;
             std::size_t lo = 0;
-            std::size_t hi = word + 1; // lengths 0..word
+            std::size_t hi = word + 1;  // lengths 0..word
             while (lo + 1 < hi) {
                 const std::size_t mid = (lo + hi) / 2;
                 if (fits(mid))
@@ -251,7 +251,7 @@ class Painter {
     MarkupFont m_font;
 };
 
-} // namespace
+}  // namespace
 
 void CSimpleMarkupRenderer::Render(CMarkupSurface& surface, std::string_view text, const MarkupRect& client)
 {

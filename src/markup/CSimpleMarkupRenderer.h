@@ -9,7 +9,7 @@
 #include "markup/MarkupTypes.h"
 
 class CSimpleMarkupRenderer {
-  public:
+public:
     // Paints the text into the client rectangle in the surface's font and text
     // colour, with a transparent background. The font is as before on return.
     static void Render(CMarkupSurface& surface, std::string_view text, const MarkupRect& client);

@@ -59,7 +59,7 @@ bool HasNumberValue(MarkupTokenKind kind)
     case MarkupTokenKind::TextColorIndex:
     case MarkupTokenKind::BackColor:
     case MarkupTokenKind::BackColorIndex:
-        return false; // the renderer knows the default colour
+        return false;  // the renderer knows the default colour
     default:
         return true;
     }
@@ -76,7 +76,7 @@ enum class State : std::uint8_t {
 };
 
 class Tokenizer {
-  public:
+public:
     explicit Tokenizer(std::string_view markup) : m_in(markup) {}
 
     MarkupTokens Run()
@@ -98,7 +98,7 @@ class Tokenizer {
         return std::move(m_out);
     }
 
-  private:
+private:
     // Returns false when the character is to be read again in the new state.
     bool Step(char c)
     {
@@ -274,7 +274,7 @@ class Tokenizer {
     std::string m_imageName;
 };
 
-} // namespace
+}  // namespace
 
 MarkupTokens TokenizeMarkup(std::string_view markup)
 {

@@ -11,22 +11,22 @@
 
 enum class MarkupTokenKind : std::uint8_t {
     Text,
-    LineBreak, // value: count
-    Tab,       // value: count
+    LineBreak,  // value: count
+    Tab,        // value: count
     Bold,
     Italic,
     Underline,
     StrikeOut,
-    TextColor,      // value: colour, if hasValue
-    TextColorIndex, // value: index, if hasValue
-    BackColor,      // value: colour, if hasValue
-    BackColorIndex, // value: index, if hasValue
+    TextColor,       // value: colour, if hasValue
+    TextColorIndex,  // value: index, if hasValue
+    BackColor,       // value: colour, if hasValue
+    BackColorIndex,  // value: index, if hasValue
     AlignLeft,
     AlignCenter,
     AlignRight,
-    Rule,           // value: width; percent tells pixels from percent
-    Image,          // text: image name
-    ImageListIndex, // value: index
+    Rule,            // value: width; percent tells pixels from percent
+    Image,           // text: image name
+    ImageListIndex,  // value: index
 };
 
 struct MarkupToken {
@@ -41,7 +41,7 @@ struct MarkupToken {
 };
 
 struct MarkupTokens {
-    std::string text; // every text run and image name, back to back
+    std::string text;  // every text run and image name, back to back
     std::vector<MarkupToken> tokens;
 
     std::string_view TextOf(const MarkupToken& token) const

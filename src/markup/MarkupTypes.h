@@ -28,8 +28,8 @@ constexpr int MarkupBlue(MarkupColor c)
 // A logical font: the renderers change only weight and the three flags of the
 // base font they start from.
 struct MarkupFont {
-    int height = 0;   // character height in pixels
-    int weight = 400; // 100..900, 400 normal
+    int height = 0;    // character height in pixels
+    int weight = 400;  // 100..900, 400 normal
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
@@ -55,8 +55,8 @@ struct MarkupRect {
 };
 
 struct MarkupFontMetrics {
-    int cellHeight = 0;       // H: ascent + descent
-    int averageCharWidth = 0; // A
+    int cellHeight = 0;        // H: ascent + descent
+    int averageCharWidth = 0;  // A
 };
 
 // Pen positions are kept inside this range so that absurd counts and widths in a
@@ -74,7 +74,7 @@ constexpr int kBalloonBackground = 19;
 constexpr int kBalloonBackground2 = 20;
 constexpr int kShadow = 24;
 constexpr int kFrame = 25;
-} // namespace markup_index
+}  // namespace markup_index
 
 // The fixed entries and the four system colours the table takes at creation.
 MarkupPalette MakeMarkupPalette(MarkupColor tooltipText, MarkupColor tooltipBackground,

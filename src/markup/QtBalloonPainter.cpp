@@ -13,7 +13,7 @@ QPointF At(MarkupPoint p)
     return QPointF(p.x, p.y);
 }
 
-} // namespace
+}  // namespace
 
 QPainterPath QtBalloonPainter::Outline(const BalloonGeometry& g)
 {

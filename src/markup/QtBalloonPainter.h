@@ -15,7 +15,7 @@ class CRichMarkupRenderer;
 class QPainter;
 
 class QtBalloonPainter {
-  public:
+public:
     static QPainterPath Outline(const BalloonGeometry& geometry);
     // Balloon and shadow together: the window's shape.
     static QRegion Shape(const BalloonGeometry& geometry);

@@ -21,7 +21,7 @@ const std::array<QChar, 256>& ByteTable()
     return table;
 }
 
-} // namespace
+}  // namespace
 
 QString Windows1252ToQString(std::string_view bytes)
 {

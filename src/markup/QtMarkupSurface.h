@@ -15,7 +15,7 @@
 class QPainter;
 
 class QtMarkupSurface : public CMarkupSurface {
-  public:
+public:
     QtMarkupSurface(QPainter* painter, const QFont& baseFont);
 
     static MarkupFont DescriptionOf(const QFont& font);
@@ -41,7 +41,7 @@ class QtMarkupSurface : public CMarkupSurface {
 
     const QFont& CurrentQFont() const { return Current().font; }
 
-  private:
+private:
     struct FontEntry {
         FontEntry(const MarkupFont& d, const QFont& f);
         MarkupFont description;
@@ -56,7 +56,7 @@ class QtMarkupSurface : public CMarkupSurface {
 
     QPainter* m_painter;
     QFont m_baseFont;
-    std::vector<FontEntry> m_fonts; // a few at most: base, bold, italic, …
+    std::vector<FontEntry> m_fonts;  // a few at most: base, bold, italic, …
     std::size_t m_current = 0;
     MarkupColor m_textColor = 0;
     MarkupColor m_backColor = 0xFFFFFF;

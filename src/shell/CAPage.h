@@ -10,25 +10,13 @@
 #include <QWidget>
 
 #include "shell/CShellContext.h"
+#include "shell/PageId.h"
 
 class CQuillmarDoc;
 
-// Page numbers; tab positions differ from them when tabs are hidden.
-enum class PageId {
-    Stats = 0,
-    Skills = 1,
-    Spells = 2,
-    Styles = 3,
-    RealmAbilities = 4,
-    RealmAbilitiesNf = 5,
-    MasterLevels = 6,
-    Calculations = 7,
-    Resists = 8,
-};
-
 class CAPage : public QWidget {
     Q_OBJECT
-  public:
+public:
     CAPage(CShellContext& context, CQuillmarDoc& document, QWidget* parent);
 
     CQuillmarDoc& GetDocument() const { return m_document; }
@@ -45,10 +33,10 @@ class CAPage : public QWidget {
     virtual void OnRealmRankChanged() {}
     virtual void OnSkillPlanChanged() {}
 
-  protected:
+protected:
     void RecordTemplateSize();
 
-  private:
+private:
     CShellContext& m_context;
     CQuillmarDoc& m_document;
     QSize m_templateSize;

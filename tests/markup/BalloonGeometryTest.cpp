@@ -99,4 +99,4 @@ TEST(BalloonGeometry, TextLargerThanTheScreenIsCut)
     EXPECT_EQ(negative.window, (MarkupRect{484, 500, 484 + 26, 500 + 42}));
 }
 
-} // namespace
+}  // namespace

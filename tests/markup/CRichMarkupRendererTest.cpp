@@ -365,4 +365,4 @@ TEST(CRichMarkupRenderer, PaletteHoldsTheFixedAndSystemEntries)
     EXPECT_EQ(MarkupRgb(0, 0, 255), 16711680u);
 }
 
-} // namespace
+}  // namespace

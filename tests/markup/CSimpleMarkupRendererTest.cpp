@@ -25,8 +25,8 @@ Calls Paint(const std::string& markup, MarkupRect client)
 
 TEST(CSimpleMarkupRenderer, GoldenLayouts)
 {
-    const MarkupRect box{0, 0, 102, 50};    // usable right 100, bottom 48
-    const MarkupRect narrow{0, 0, 62, 100}; // usable right 60
+    const MarkupRect box{0, 0, 102, 50};     // usable right 100, bottom 48
+    const MarkupRect narrow{0, 0, 62, 100};  // usable right 60
     const struct {
         const char* name;
         std::string markup;
@@ -123,4 +123,4 @@ TEST(CSimpleMarkupRenderer, ZeroSizedBoxDrawsNoText)
     EXPECT_EQ(Paint("x<hr=1>", MarkupRect{5, 5, 5, 5}), (Calls{"line 8,9-2,9"}));
 }
 
-} // namespace
+}  // namespace

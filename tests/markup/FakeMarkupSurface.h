@@ -10,7 +10,7 @@
 #include "support/FixedMetricsSurface.h"
 
 class FakeMarkupSurface : public FixedMetricsSurface {
-  public:
+public:
     using FixedMetricsSurface::FixedMetricsSurface;
 
     void SelectFont(const MarkupFont& font) override
@@ -47,7 +47,7 @@ class FakeMarkupSurface : public FixedMetricsSurface {
     int measures = 0;
     int fontSelections = 0;
 
-  private:
+private:
     static std::string Point(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
     // Black text is the default and left out; other colours as #RRGGBB.
     static std::string Color(MarkupColor color)

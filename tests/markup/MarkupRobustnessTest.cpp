@@ -17,7 +17,7 @@ const MarkupPalette kPalette = MakeMarkupPalette(0, MarkupRgb(255, 255, 225), Ma
 
 // Checks every coordinate a renderer hands the surface.
 class BoundedSurface : public FakeMarkupSurface {
-  public:
+public:
     void DrawText(int x, int y, std::string_view text) override
     {
         Check(x);
@@ -47,7 +47,7 @@ class BoundedSurface : public FakeMarkupSurface {
     }
     int draws = 0;
 
-  private:
+private:
     static void Check(int v)
     {
         EXPECT_LE(v, kMarkupCoordinateLimit);
@@ -175,4 +175,4 @@ TEST(MarkupRobustness, RandomTextsFinish)
     }
 }
 
-} // namespace
+}  // namespace

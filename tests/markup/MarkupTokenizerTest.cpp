@@ -119,4 +119,4 @@ TEST(MarkupTokenizer, ReadsNumbersLikeCLiterals)
         EXPECT_EQ(ParseMarkupNumber(c.text), c.value) << "text: " << c.text;
 }
 
-} // namespace
+}  // namespace

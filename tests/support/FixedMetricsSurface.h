@@ -11,7 +11,7 @@
 #include "markup/CMarkupSurface.h"
 
 class FixedMetricsSurface : public CMarkupSurface {
-  public:
+public:
     explicit FixedMetricsSurface(MarkupFont font = BaseFont()) : m_font(std::move(font)) {}
 
     static MarkupFont BaseFont()
@@ -43,12 +43,12 @@ class FixedMetricsSurface : public CMarkupSurface {
     void DrawLine(int, int, int, int, MarkupColor) override {}
     void FillRect(const MarkupRect&, MarkupColor) override {}
 
-  protected:
+protected:
     bool Bold() const { return m_font.weight > 400; }
     int CharWidth() const { return Bold() ? 7 : 6; }
     int CellHeight() const { return m_font.height + (Bold() ? 2 : 0); }
 
-  private:
+private:
     MarkupFont m_font;
     MarkupColor m_text = 0;
     MarkupColor m_back = MarkupRgb(255, 255, 225);

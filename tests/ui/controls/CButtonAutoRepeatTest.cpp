@@ -9,7 +9,7 @@ using namespace control_test;
 
 class CButtonAutoRepeatTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void heldButtonRepeatsAtTheRealPace();
     void singleActions_data();
     void singleActions();
@@ -38,7 +38,7 @@ void CButtonAutoRepeatTest::heldButtonRepeatsAtTheRealPace()
     const int atRelease = int(stamps.size());
     QTest::qWait(250);
 
-    QCOMPARE(stamps.size(), atRelease); // nothing after the release
+    QCOMPARE(stamps.size(), atRelease);  // nothing after the release
     QVERIFY2(atRelease >= 8 && atRelease <= 9, qPrintable(QString::number(atRelease)));
     QCOMPARE(button.repeatCount(), atRelease - 1);
     QVERIFY(!button.isRepeating());
@@ -121,7 +121,7 @@ void CButtonAutoRepeatTest::draggingOffPausesAndComingBackResumes()
     QSignalSpy spy(&button, &CButtonAutoRepeat::command);
     press(&button, {15, 15});
     QCOMPARE(spy.count(), 1);
-    move(&button, {200, 15}, Qt::LeftButton); // off the button: no longer shown pushed
+    move(&button, {200, 15}, Qt::LeftButton);  // off the button: no longer shown pushed
     QVERIFY(!button.isDown());
     QTest::qWait(200);
     QCOMPARE(spy.count(), 1);

@@ -9,7 +9,7 @@ using namespace control_test;
 
 class CButtonSelectTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void clicksFlipTheState_data();
     void clicksFlipTheState();
     void spaceBarFlipsLikeAClick();
@@ -36,7 +36,7 @@ void CButtonSelectTest::clicksFlipTheState()
     CButtonSelect button("Wahl");
     button.resize(80, 40);
     QSignalSpy spy(&button, &CButtonSelect::stateChanged);
-    QVERIFY(!button.state()); // unselected when created
+    QVERIFY(!button.state());  // unselected when created
     for (int i = 0; i < clicks; ++i)
         QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(button.state(), clicks % 2 == 1);

@@ -7,7 +7,7 @@ using namespace control_test;
 
 class CEditColorTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void colours_data();
     void colours();
     void defaultFollowsReadOnly();
@@ -25,14 +25,14 @@ QColor shownBackground(CEditColor& edit)
     const QImage shot = edit.grab().toImage();
     return QColor(shot.pixel(shot.width() - 12, shot.height() / 2));
 }
-} // namespace
+}  // namespace
 
 void CEditColorTest::colours_data()
 {
     QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<QColor>("text");                // invalid: not set
-    QTest::addColumn<QColor>("background");          // invalid: not set
-    QTest::addColumn<int>("expectedBackgroundRole"); // used when background is not set
+    QTest::addColumn<QColor>("text");                 // invalid: not set
+    QTest::addColumn<QColor>("background");           // invalid: not set
+    QTest::addColumn<int>("expectedBackgroundRole");  // used when background is not set
     QTest::newRow("editable default") << false << QColor() << QColor() << int(QPalette::Base);
     QTest::newRow("read-only default") << true << QColor() << QColor() << int(QPalette::Button);
     QTest::newRow("read-only, own background") << true << QColor() << QColor(255, 0, 0) << 0;

@@ -8,7 +8,7 @@ using namespace control_test;
 
 class CEditKeyResponseTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void keys_data();
     void keys();
     void doubleClickIsReported();
@@ -19,7 +19,7 @@ void CEditKeyResponseTest::keys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("code"); // 0: not reported
+    QTest::addColumn<int>("code");  // 0: not reported
     QTest::addColumn<QString>("fieldAfter");
     // The field starts as "12" with the cursor at the end.
     QTest::newRow("plus") << int(Qt::Key_Plus) << "+" << 0 << 6001 << "12";
@@ -74,7 +74,7 @@ void CEditKeyResponseTest::doubleClickIsReported()
     release(&edit, {20, 12});
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 9);
-    QCOMPARE(edit.selectedText(), QStringLiteral("word")); // the field's own handling still runs
+    QCOMPARE(edit.selectedText(), QStringLiteral("word"));  // the field's own handling still runs
 }
 
 QTEST_MAIN(CEditKeyResponseTest)

@@ -11,7 +11,7 @@ using namespace control_test;
 
 class CListCtrlMoreNotifiesTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
     void keysReportScrolling_data();
@@ -26,7 +26,7 @@ class CListCtrlMoreNotifiesTest : public QObject {
     void dragInsideASectionIsNoTrack();
     void programResizeIsNoTrack();
 
-  private:
+private:
     CListCtrlMoreNotifies* m_list = nullptr;
 };
 
@@ -80,7 +80,7 @@ void CListCtrlMoreNotifiesTest::keysReportScrolling()
     if (reports)
         QCOMPARE(spy.at(0).at(0).toInt(), 1234);
     if (key == Qt::Key_End)
-        QVERIFY(m_list->verticalScrollBar()->value() > before); // and it did scroll, once reported
+        QVERIFY(m_list->verticalScrollBar()->value() > before);  // and it did scroll, once reported
 }
 
 void CListCtrlMoreNotifiesTest::wheelReportsOncePerTurn_data()
@@ -113,7 +113,7 @@ void CListCtrlMoreNotifiesTest::scrollBarAndProgramScrollsReport()
     QSignalSpy spy(m_list, &CListCtrlMoreNotifies::scrolled);
     m_list->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
     QCOMPARE(spy.count(), 1);
-    m_list->horizontalScrollBar()->setValue(0); // already there: nothing moved
+    m_list->horizontalScrollBar()->setValue(0);  // already there: nothing moved
     QCOMPARE(spy.count(), 1);
     // Level buttons must be placed again whenever the contents move, whoever moved them.
     m_list->scrollToItem(m_list->topLevelItem(0));
@@ -132,7 +132,7 @@ void CListCtrlMoreNotifiesTest::hoverReportsRowColumnAndPosition()
     QCOMPARE(spy.at(0).at(1).toInt(), 3);
     QCOMPARE(spy.at(0).at(2).toInt(), 1);
     QCOMPARE(spy.at(0).at(3).toPoint(), at);
-    move(m_list->viewport(), at + QPoint(1, 0)); // every move, for the tooltip's rest timer
+    move(m_list->viewport(), at + QPoint(1, 0));  // every move, for the tooltip's rest timer
     QCOMPARE(spy.count(), 2);
 }
 
@@ -180,7 +180,7 @@ void CListCtrlMoreNotifiesTest::dividerDragIsTracked()
     release(header, {divider + 31, y});
     QVERIFY(track.count() >= 2);
     for (const auto& args : track)
-        QCOMPARE(args.at(1).toInt(), 1); // not the stretching last column
+        QCOMPARE(args.at(1).toInt(), 1);  // not the stretching last column
     QCOMPARE(track.last().at(2).toInt(), 110);
     QCOMPARE(end.count(), 1);
     QCOMPARE(end.at(0).at(1).toInt(), 1);

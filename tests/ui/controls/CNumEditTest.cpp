@@ -14,7 +14,7 @@ using namespace control_test;
 
 class CNumEditTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void setValueClamps_data();
     void setValueClamps();
     void narrowedRangeKeepsTheShownValue();
@@ -65,7 +65,7 @@ void CNumEditTest::setValueClamps()
     QCOMPARE(edit.setValue(set), changed);
     QCOMPARE(edit.value(), expected);
     QCOMPARE(edit.editField()->text(), QString::number(expected));
-    QCOMPARE(spy.count(), 0); // the owner's own change is not reported back
+    QCOMPARE(spy.count(), 0);  // the owner's own change is not reported back
 }
 
 void CNumEditTest::narrowedRangeKeepsTheShownValue()
@@ -80,7 +80,7 @@ void CNumEditTest::narrowedRangeKeepsTheShownValue()
     // Widening again rewrites the field, dropping half-typed text.
     edit.editField()->setText(QStringLiteral("3x"));
     edit.editField()->setModified(true);
-    edit.setRange(0, 5); // 8 still above the maximum: the typed text stays
+    edit.setRange(0, 5);  // 8 still above the maximum: the typed text stays
     QCOMPARE(edit.editField()->text(), QStringLiteral("3x"));
     edit.editField()->setModified(false);
     edit.setRange(0, 20);
@@ -134,7 +134,7 @@ void CNumEditTest::typedNumberThenStep()
     }
     QTest::keyClick(field, Qt::Key(key));
     QCOMPARE(edit.value(), expected);
-    QCOMPARE(field->text(), QString::number(expected)); // "+" and "-" are never typed
+    QCOMPARE(field->text(), QString::number(expected));  // "+" and "-" are never typed
     QCOMPARE(spy.count(), reported ? 1 : 0);
     if (reported) {
         QCOMPARE(spy.at(0).at(0).toInt(), 5003);
@@ -176,7 +176,7 @@ void CNumEditTest::buttonsStepByOne()
     QSignalSpy spy(&edit, &CNumEdit::valueChanged);
     QTest::mouseClick(edit.plusButton(), Qt::LeftButton);
     QCOMPARE(edit.value(), 2);
-    QTest::mouseClick(edit.plusButton(), Qt::LeftButton); // at the maximum: nothing reported
+    QTest::mouseClick(edit.plusButton(), Qt::LeftButton);  // at the maximum: nothing reported
     QCOMPARE(edit.value(), 2);
     QTest::mouseClick(edit.minusButton(), Qt::LeftButton);
     QTest::mouseClick(edit.minusButton(), Qt::LeftButton);
@@ -212,7 +212,7 @@ void CNumEditTest::heldPlusStepsAtThePaceAndStopsAtTheMaximum()
     for (int i = 2; i < stamps.size(); ++i)
         QVERIFY2(stamps[i] - stamps[i - 1] >= 90 && stamps[i] - stamps[i - 1] < 200,
                  qPrintable(QString::number(stamps[i] - stamps[i - 1])));
-    QVERIFY(edit.plusButton()->repeatCount() >= 7); // the button went on; the field did not
+    QVERIFY(edit.plusButton()->repeatCount() >= 7);  // the button went on; the field did not
 }
 
 void CNumEditTest::layoutPutsSquaresAtBothEnds_data()
@@ -310,7 +310,7 @@ void CNumEditTest::backgroundColour()
     QCOMPARE(edit.editField()->palette().color(QPalette::Inactive, QPalette::Base), plan);
     edit.resize(120, 24);
     const QImage shot = edit.grab().toImage();
-    QCOMPARE(QColor(shot.pixel(36, 12)), plan); // inside the field, left of the centred digits
+    QCOMPARE(QColor(shot.pixel(36, 12)), plan);  // inside the field, left of the centred digits
     edit.resetColors();
     QCOMPARE(edit.editField()->palette().color(QPalette::Active, QPalette::Base), systemBase);
 

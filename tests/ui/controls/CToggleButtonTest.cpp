@@ -14,11 +14,11 @@ namespace {
 
 // Stands in for the list behind the level buttons: records the moves it is given.
 class MoveRecorder : public QWidget {
-  public:
+public:
     QList<QPoint> positions;
     QList<Qt::MouseButtons> buttons;
 
-  protected:
+protected:
     void mouseMoveEvent(QMouseEvent* e) override
     {
         positions << e->position().toPoint();
@@ -26,11 +26,11 @@ class MoveRecorder : public QWidget {
     }
 };
 
-} // namespace
+}  // namespace
 
 class CToggleButtonTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void lookFollowsTheFlags_data();
     void lookFollowsTheFlags();
     void looksAreDrawnInTheirColours_data();
@@ -105,7 +105,7 @@ void CToggleButtonTest::looksAreDrawnInTheirColours()
         QCOMPARE(blue, 0);
     if (filled) {
         QVERIFY2(fill > size.width() * size.height() / 2, qPrintable(QString::number(fill)));
-        QVERIFY(black > 5); // caption in the button-text colour
+        QVERIFY(black > 5);  // caption in the button-text colour
     } else {
         QCOMPARE(fill, 0);
     }
@@ -121,7 +121,7 @@ void CToggleButtonTest::clickFlipsAndPostsTheCommand()
     QSignalSpy spy(&button, &CToggleButton::command);
     QTest::mouseClick(&button, Qt::LeftButton);
     QVERIFY(button.isPressed());
-    QCOMPARE(spy.count(), 0); // posted: the owner sees it after the click is over
+    QCOMPARE(spy.count(), 0);  // posted: the owner sees it after the click is over
     QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 5007);
     QTest::mouseClick(&button, Qt::LeftButton);
@@ -138,7 +138,7 @@ void CToggleButtonTest::ownerMayReleaseTheButtonAgain()
     connect(&button, &CToggleButton::command, this, [&](int) {
         ++handled;
         if (!button.isAvailable())
-            button.setPressed(false); // an unaffordable level is not taken
+            button.setPressed(false);  // an unaffordable level is not taken
     });
     QTest::mouseClick(&button, Qt::LeftButton);
     QTRY_COMPARE(handled, 1);
@@ -156,7 +156,7 @@ void CToggleButtonTest::commandOfADestroyedButtonIsDropped()
     button->resize(30, 20);
     connect(button, &CToggleButton::command, this, [&](int) { ++received; });
     QTest::mouseClick(button, Qt::LeftButton);
-    delete button; // the page rebuilt its rows before the event loop ran
+    delete button;  // the page rebuilt its rows before the event loop ran
     QTest::qWait(20);
     QCOMPARE(received, 0);
 }
@@ -181,14 +181,14 @@ void CToggleButtonTest::mouseMovesReachTheParent()
 {
     QFETCH(Qt::MouseButtons, held);
     MoveRecorder parent;
-    parent.setMouseTracking(true); // as a list viewport has
+    parent.setMouseTracking(true);  // as a list viewport has
     parent.resize(200, 100);
     auto* button = new CToggleButton("4", &parent);
     button->setGeometry(50, 30, 30, 20);
     if (held)
         press(button, {5, 5});
     move(button, {10, 7}, held);
-    QCOMPARE(parent.positions.size(), 1); // once: not again by propagation
+    QCOMPARE(parent.positions.size(), 1);  // once: not again by propagation
     QCOMPARE(parent.positions.at(0), QPoint(60, 37));
     QCOMPARE(parent.buttons.at(0), Qt::MouseButtons(Qt::NoButton));
     if (held)
@@ -203,12 +203,12 @@ void CToggleButtonTest::heldButtonShowsTheLookItIsAboutToTake()
     auto fillOf = [&] { return countPixels(button.grab().toImage(), CToggleButtonPainter::filledColor()); };
     QVERIFY(fillOf() < area / 4);
     press(&button, {20, 12});
-    QVERIFY(fillOf() > area / 2); // released and held: shows filled
+    QVERIFY(fillOf() > area / 2);  // released and held: shows filled
     release(&button, {20, 12});
     QVERIFY(button.isPressed());
     QVERIFY(fillOf() > area / 2);
     press(&button, {20, 12});
-    QVERIFY(fillOf() < area / 4); // pressed and held: shows raised
+    QVERIFY(fillOf() < area / 4);  // pressed and held: shows raised
     release(&button, {20, 12});
     QVERIFY(!button.isPressed());
 }

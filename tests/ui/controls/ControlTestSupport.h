@@ -78,4 +78,4 @@ inline int countDark(const QImage& image, QRect area = {}, int threshold = 110)
     return n;
 }
 
-} // namespace control_test
+}  // namespace control_test

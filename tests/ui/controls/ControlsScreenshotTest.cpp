@@ -19,11 +19,11 @@ using namespace control_test;
 
 class ControlsScreenshotTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void initTestCase();
     void gallery();
 
-  private:
+private:
     void save(QWidget* w, const QString& name);
     QDir m_dir;
     int m_saved = 0;
@@ -80,11 +80,11 @@ void ControlsScreenshotTest::gallery()
         toggles[i]->setFixedSize(34, 22);
         grid->addWidget(toggles[i], row, 1 + i);
     }
-    toggles[0]->setAvailable(true);  // raised, can be taken
-    toggles[1]->setAvailable(false); // raised, too dear
-    toggles[2]->setPressed(true);    // taken
-    toggles[3]->setAvailable(true);  // held: about to be taken
-    toggles[4]->setAvailable(true);  // focused
+    toggles[0]->setAvailable(true);   // raised, can be taken
+    toggles[1]->setAvailable(false);  // raised, too dear
+    toggles[2]->setPressed(true);     // taken
+    toggles[3]->setAvailable(true);   // held: about to be taken
+    toggles[4]->setAvailable(true);   // focused
     toggles[5]->setAvailable(true);
     toggles[5]->setEnabled(false);
     ++row;
@@ -166,7 +166,7 @@ void ControlsScreenshotTest::gallery()
     save(selects[1], QStringLiteral("CButtonSelect-selected"));
     press(selects[2], {55, 24});
     save(selects[2], QStringLiteral("CButtonSelect-held"));
-    release(selects[2], {200, 200}); // released off the button: no flip
+    release(selects[2], {200, 200});  // released off the button: no flip
     selects[3]->setFocus(Qt::TabFocusReason);
     save(selects[3], QStringLiteral("CButtonSelect-focused"));
     save(selects[4], QStringLiteral("CButtonSelect-disabled"));

@@ -9,7 +9,7 @@
 class CEditCtrlFormatTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     QImage paint(const std::string& markup, QSize size = QSize(240, 80))
     {
         CEditCtrlFormat box;
@@ -31,11 +31,11 @@ class CEditCtrlFormatTest : public QObject {
     QColor m_back;
     QColor m_ink;
 
-  private slots:
+private slots:
     void alignment_data()
     {
         QTest::addColumn<QString>("markup");
-        QTest::addColumn<int>("where"); // 0 left, 1 centre, 2 right
+        QTest::addColumn<int>("where");  // 0 left, 1 centre, 2 right
         QTest::newRow("centred without tags") << "Name" << 1;
         QTest::newRow("left after <al>") << "<al>Name" << 0;
         QTest::newRow("left after <AL_L>") << "<AL_L>Name" << 0;
@@ -84,7 +84,7 @@ class CEditCtrlFormatTest : public QObject {
         const QRect firstLine(m_inside.left(), m_inside.top(), m_inside.width(), 14);
         QVERIFY(CountOtherPixels(bold, firstLine, m_back, 40) >
                 CountOtherPixels(plain, firstLine, m_back, 40));
-        QVERIFY(inkBounds(bold).height() > 14); // "Text" below
+        QVERIFY(inkBounds(bold).height() > 14);  // "Text" below
     }
 
     void ruleAcrossTheBox()
@@ -92,7 +92,7 @@ class CEditCtrlFormatTest : public QObject {
         const QImage image = paint("<hr=100%>");
         const int y = m_inside.top() + 1 + 3;
         const int from = m_inside.left() + 1 + 2;
-        const int to = m_inside.left() + m_inside.width() - 1 - 2; // end point left out
+        const int to = m_inside.left() + m_inside.width() - 1 - 2;  // end point left out
         QCOMPARE(CountPixels(image, QRect(from, y, to - from, 1), m_ink, 10), to - from);
         QCOMPARE(CountPixels(image, QRect(from, y + 1, to - from, 1), m_ink, 10), 0);
         QCOMPARE(CountPixels(image, QRect(to, y, 1, 1), m_ink, 10), 0);

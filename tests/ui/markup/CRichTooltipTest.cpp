@@ -15,7 +15,7 @@
 class CRichTooltipTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     QWidget* m_page = nullptr;
     QLabel* m_a = nullptr;
     QLabel* m_b = nullptr;
@@ -48,7 +48,7 @@ class CRichTooltipTest : public QObject {
         m_tip->addTool(m_page, "<b>Edge</b><br>tip text");
     }
 
-  private slots:
+private slots:
     void initTestCase() { QuietUnsupportedPlatformWarnings(); }
     void init()
     {
@@ -283,7 +283,7 @@ class CRichTooltipTest : public QObject {
 
     void placementAtTheScreenEdges_data()
     {
-        QTest::addColumn<QPoint>("offset"); // from the screen's top-left (negative: from bottom/right)
+        QTest::addColumn<QPoint>("offset");  // from the screen's top-left (negative: from bottom/right)
         QTest::addColumn<int>("direction");
         QTest::newRow("middle: right and below") << QPoint(200, 200) << 3;
         QTest::newRow("right edge: opens to the left") << QPoint(-5, 200) << 2;

@@ -39,12 +39,12 @@ QString scaleName()
     return QString::number(qRound(qApp->devicePixelRatio() * 100));
 }
 
-} // namespace
+}  // namespace
 
 class MarkupScreenshotTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase() { QuietUnsupportedPlatformWarnings(); }
 
     void tooltipSample()
@@ -76,7 +76,7 @@ class MarkupScreenshotTest : public QObject {
             painter.end();
             SaveScreenshot(shaped, "tooltip-shaped-" + scaleName());
             QVERIFY(!tip.mask().isEmpty());
-            QVERIFY(!tip.mask().contains(QPoint(tip.width() - 2, 0))); // corner outside the balloon
+            QVERIFY(!tip.mask().contains(QPoint(tip.width() - 2, 0)));  // corner outside the balloon
         }
 
         const qreal dpr = image.devicePixelRatio();

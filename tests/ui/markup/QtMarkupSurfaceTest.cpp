@@ -9,7 +9,7 @@
 class QtMarkupSurfaceTest : public QObject {
     Q_OBJECT
 
-  private:
+private:
     static QFont baseFont()
     {
         QFont font("DejaVu Sans");
@@ -17,7 +17,7 @@ class QtMarkupSurfaceTest : public QObject {
         return font;
     }
 
-  private slots:
+private slots:
     void convertsWindows1252_data()
     {
         QTest::addColumn<QByteArray>("bytes");

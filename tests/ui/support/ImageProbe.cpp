@@ -22,7 +22,7 @@ template <typename F> void ForEach(const QImage& image, const QRect& area, F f)
             f(x, y, rgb.pixel(x, y));
 }
 
-} // namespace
+}  // namespace
 
 int CountPixels(const QImage& image, const QRect& area, const QColor& color, int tolerance)
 {

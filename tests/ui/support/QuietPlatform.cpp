@@ -15,7 +15,7 @@ void Filter(QtMsgType type, const QMessageLogContext& context, const QString& me
         g_previous(type, context, message);
 }
 
-} // namespace
+}  // namespace
 
 void QuietUnsupportedPlatformWarnings()
 {

@@ -1,0 +1,101 @@
+// The main window: the menus (one set while no character is open, a fuller one
+// with a character), tool bar, status bar and the area that holds one child
+// window per document window. Commands go to the application.
+#pragma once
+
+#include <QMainWindow>
+
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class CCharacterDocument;
+class CChildFrame;
+class CQuillmarApp;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CQuillmarApp& app, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QMdiArea* MdiArea() const { return m_mdiArea; }
+    // The window commands act on: the active child, which stays current
+    // while the whole program is in the background.
+    CChildFrame* CurrentChild() const;
+    // A new maximised window with a view of the document.
+    CChildFrame* AddChild(CCharacterDocument& document);
+    void ActivateChild(CChildFrame* child);
+    void ActivateFirstChild();
+    bool HasDocumentMenus() const { return m_documentMenus; }
+
+    // The printing commands stay disabled until the printing code takes them over.
+    QAction* PrintAction() const { return m_printAction; }
+    QAction* PrintPreviewAction() const { return m_printPreviewAction; }
+    QAction* PrinterSetupAction() const { return m_printSetupAction; }
+
+    // "major.minor.build.revision" of a dotted version (missing parts are 0);
+    // empty when the text is no version.
+    static QString VersionText(const QString& version);
+    void ShowAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    QMenu* createPopupMenu() override { return nullptr; }
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void UpdateMenus();
+    void FillFileMenu();
+    void FillWindowMenu();
+    void UpdateDatabaseChecks();
+    void UpdateTitle();
+    bool ChildControlsInMenuBar() const;
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void SwitchLanguage(const char* folder);
+    void ArrangeIcons();
+    void FitTo(CChildFrame* child);
+    void SaveCurrent(bool askName);
+    void CloseCurrent();
+
+    CQuillmarApp& m_app;
+    QMdiArea* m_mdiArea = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_statusMessage = nullptr;
+    bool m_documentMenus = false;
+
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_databaseMenu = nullptr;
+    QMenu* m_viewMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QMenu* m_helpMenu = nullptr;
+
+    QAction* m_newAction = nullptr;
+    QAction* m_openAction = nullptr;
+    QAction* m_preferencesAction = nullptr;
+    QAction* m_closeAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    QAction* m_saveAction = nullptr;
+    QAction* m_saveAsAction = nullptr;
+    QAction* m_printAction = nullptr;
+    QAction* m_printPreviewAction = nullptr;
+    QAction* m_printSetupAction = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    QList<QAction*> m_recentActions;
+    QActionGroup* m_languageGroup = nullptr;
+    QAction* m_germanAction = nullptr;
+    QAction* m_englishAction = nullptr;
+    QAction* m_toolBarAction = nullptr;
+    QAction* m_statusBarAction = nullptr;
+    QAction* m_newWindowAction = nullptr;
+    QAction* m_cascadeAction = nullptr;
+    QAction* m_tileAction = nullptr;
+    QAction* m_arrangeAction = nullptr;
+    QList<QAction*> m_windowListActions;
+    QAction* m_aboutAction = nullptr;
+};

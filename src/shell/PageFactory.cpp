@@ -1,0 +1,14 @@
+#include "shell/PageFactory.h"
+
+#include "pages/stats/CPage1.h"
+#include "shell/CEmptyPage.h"
+
+std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarDoc& document, QWidget* parent)
+{
+    switch (id) {
+    case PageId::Stats:
+        return std::make_unique<CPage1>(context, document, parent);
+    default:
+        return std::make_unique<CEmptyPage>(context, document, id, parent);
+    }
+}

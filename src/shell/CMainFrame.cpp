@@ -213,10 +213,10 @@ void CMainFrame::FitTo(CChildFrame* child)
     // Before the first show: large enough for the character window, within the screen.
     const QSize wanted = child->View()->sizeHint() + QSize(8, 8);
     const QSize area = m_mdiArea->size();
-    QSize size = this->size() + wanted.expandedTo(area) - area;
+    QSize size = (this->size() + wanted.expandedTo(area) - area).expandedTo(this->size());
     if (const QScreen* screen = this->screen())
         size = size.boundedTo(screen->availableSize());
-    resize(size.expandedTo(this->size()));
+    resize(size);
 }
 
 void CMainFrame::ActivateChild(CChildFrame* child)

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QUrl>
 #include <QtTest>
 
@@ -78,8 +79,25 @@ private slots:
     void versionText_data();
     void versionText();
     void aboutBoxShowsTheVersion();
+    void mainWindowStaysWithinTheScreen();
     void screenshots();
 };
+
+void CMainFrameTest::mainWindowStaysWithinTheScreen()
+{
+    // The offscreen screen is smaller than the window's preferred size, as a
+    // small desktop at 200% would be: the window fits and the view scrolls.
+    ShellFixture fixture;
+    QVERIFY(fixture.Start(UiLanguage::English));
+    CMainFrame* frame = fixture.App().MainFrame();
+    const QSize available = frame->screen()->availableSize();
+    QVERIFY2(frame->width() <= available.width() && frame->height() <= available.height(),
+             qPrintable(QStringLiteral("%1x%2 on %3x%4")
+                            .arg(frame->width())
+                            .arg(frame->height())
+                            .arg(available.width())
+                            .arg(available.height())));
+}
 
 void CMainFrameTest::menuLabels_data()
 {

@@ -70,10 +70,6 @@ CMainFrame::CMainFrame(CQuillmarApp& app, QWidget* parent) : QMainWindow(parent)
     m_toolBar->addAction(m_openAction);
     m_toolBar->addAction(m_saveAction);
     m_toolBar->addSeparator();
-    if (!m_printAction->icon().isNull()) {
-        m_toolBar->addAction(m_printAction);
-        m_toolBar->addSeparator();
-    }
     m_toolBar->addAction(m_aboutAction);
 
     m_statusMessage = new QLabel(m_app.Text(ui_text::kStatusReady), this);
@@ -126,7 +122,6 @@ void CMainFrame::CreateActions()
     m_saveAsAction = action(ui_text::kMenuSaveAs, QKeySequence::SaveAs);
     connect(m_saveAsAction, &QAction::triggered, this, [this] { SaveCurrent(true); });
     m_printAction = action(ui_text::kMenuPrint, QKeySequence::Print);
-    m_printAction->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     m_printPreviewAction = action(ui_text::kMenuPrintPreview);
     m_printSetupAction = action(ui_text::kMenuPrinterSetup);
     for (QAction* printing : {m_printAction, m_printPreviewAction, m_printSetupAction})

@@ -19,6 +19,8 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <utility>
+
 #include "database/CGameDatabase.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
@@ -87,9 +89,11 @@ CMainFrame::~CMainFrame()
     // window must no longer listen, and the area must not report activations
     // into a half-destroyed frame.
     disconnect(&m_app, nullptr, this, nullptr);
+    // While the area goes, its windows close and may ask for the current
+    // child: they must find no area rather than one half destroyed.
     disconnect(m_mdiArea, nullptr, this, nullptr);
-    delete m_mdiArea;
-    m_mdiArea = nullptr;
+    QMdiArea* area = std::exchange(m_mdiArea, nullptr);
+    delete area;
 }
 
 void CMainFrame::CreateActions()

@@ -157,8 +157,52 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kStatsAbilityName, "Name", "Name"},
     // -- end of stats page texts
     // Skills page (1500-1599).
+    UiTextEntry{ui_text::kSkillsPageTitle, "Skillung Planer", "Skill plan"},
+    UiTextEntry{ui_text::kSkillsColumnName, "Name", "Name"},
+    UiTextEntry{ui_text::kSkillsColumnLevel, "Level", "Level"},
+    UiTextEntry{ui_text::kSkillsColumnSkill, "Skill", "Skill"},
+    UiTextEntry{ui_text::kSkillsColumnAutoTrain, "Auto Train", "Auto Train"},
+    UiTextEntry{ui_text::kSkillsDetailName, "name", "name"},
+    UiTextEntry{ui_text::kSkillsDetailValue, "val", "val"},
+    UiTextEntry{ui_text::kSkillsUsed, "Benutzt", "Used"},
+    UiTextEntry{ui_text::kSkillsSkillPoints, "Skillpunkte", "Skillpoints"},
+    UiTextEntry{ui_text::kSkillsRestPoints, "Restpunkte", "Restpoints"},
+    UiTextEntry{ui_text::kSkillsSpecialPoints, "Sonderpunkte", "Specialpoints"},
+    UiTextEntry{ui_text::kSkillsRespec, "Respec", "Respec"},
     // -- end of skills page texts
     // Auto-train field and dialog, respec dialog (1600-1699).
+    UiTextEntry{ui_text::kAutoTrainTitle, "Autotrain", "Autotrain"},
+    UiTextEntry{ui_text::kAutoTrainExplanation,
+                "Einige Klassen haben Auto-train-Linien. Diese Linien werden auf ein minimum Level gehalten, wenn "
+                "der Charakter einen bestimmten Level erreicht. Dieser Minimum Level kostet keinen "
+                "Spezialisierungspunkte.",
+                "Some classes have abilities that autotrain. These abilities will advance to a minimum skill "
+                "level, if they are trained to a lesser degree when the character attains the given level. This "
+                "advancement does not cost any specialization points. "},
+    UiTextEntry{ui_text::kAutoTrainSkillLabel, "Skill:", "Skill:"},
+    UiTextEntry{ui_text::kAutoTrainLevelLabel, "Level:", "Level:"},
+    UiTextEntry{ui_text::kAutoTrainShiftHint, "( SHIFT um Bereiche zu markieren )", "(use SHIFT to mark all)"},
+    UiTextEntry{ui_text::kAutoTrainShortLabel, "Kurz:", "Short:"},
+    UiTextEntry{ui_text::kAutoTrainDescriptionLabel, "Beschreibung:", "Description:"},
+    UiTextEntry{ui_text::kAutoTrainOk, "OK", "OK"},
+    UiTextEntry{ui_text::kAutoTrainCancel, "Abbrechen", "Cancel"},
+    UiTextEntry{ui_text::kAutoTrainFieldName, "Autotrain", "Auto train"},
+    UiTextEntry{ui_text::kAutoTrainButtonTip, "Autotrain-Stufen wählen (F4)", "Choose the auto-train steps (F4)"},
+    UiTextEntry{ui_text::kAutoTrainStepBoxName, "Skill %1", "Skill %1"},
+    UiTextEntry{ui_text::kRespecTitle, "Respec", "Respec"},
+    UiTextEntry{ui_text::kRespecFull, "Voll Respec", "Full respec"},
+    UiTextEntry{ui_text::kRespecFullNote, "(Voll-Respec-Stein)", "(Full-Respec-Stone)"},
+    UiTextEntry{ui_text::kRespecLine, "Line Respec", "Line Respec"},
+    UiTextEntry{ui_text::kRespecLineNote, "(Line-Respec-Stein oder bei Level 20/40)",
+                "(Line-Respec-Stone or Level 20/40)"},
+    UiTextEntry{ui_text::kRespecWarning, "Der Character ist derzeit nicht Level 20 oder 40.\nSie benötigen einen "
+                "Respec-Stein.", "This character is not Level 20 or 40.\nYou'll need a respec-stone."},
+    UiTextEntry{ui_text::kRespecResetsToOne, "Ein Respec setzt die verteilten Punkte zurück auf 1.",
+                "A repsec resets all skills to 1."},
+    UiTextEntry{ui_text::kRespecAutoTrainRefill,
+                "Falls eine Linie eine Autotrain-linie ist, wird diese wieder auf das minimum Level gesetz.",
+                "If a line is 'auto-train' it will be refilled to the current minimum level."},
+    UiTextEntry{ui_text::kRespecLineListName, "Linien", "Lines"},
     // -- end of auto-train and respec texts
 };
 

@@ -108,8 +108,41 @@ constexpr int kStatsAbilityTrain = 1417;
 constexpr int kStatsAbilityName = 1418;
 // -- end of stats page ids
 // Skills page (1500-1599).
+constexpr int kSkillsPageTitle = 1500;
+constexpr int kSkillsColumnName = 1501;
+constexpr int kSkillsColumnLevel = 1502;
+constexpr int kSkillsColumnSkill = 1503;
+constexpr int kSkillsColumnAutoTrain = 1504;
+constexpr int kSkillsDetailName = 1505;
+constexpr int kSkillsDetailValue = 1506;
+constexpr int kSkillsUsed = 1507;
+constexpr int kSkillsSkillPoints = 1508;
+constexpr int kSkillsRestPoints = 1509;
+constexpr int kSkillsSpecialPoints = 1510;
+constexpr int kSkillsRespec = 1511;
 // -- end of skills page ids
 // Auto-train field and dialog, respec dialog (1600-1699).
+constexpr int kAutoTrainTitle = 1600;
+constexpr int kAutoTrainExplanation = 1601;
+constexpr int kAutoTrainSkillLabel = 1602;
+constexpr int kAutoTrainLevelLabel = 1603;
+constexpr int kAutoTrainShiftHint = 1604;
+constexpr int kAutoTrainShortLabel = 1605;
+constexpr int kAutoTrainDescriptionLabel = 1606;
+constexpr int kAutoTrainOk = 1607;
+constexpr int kAutoTrainCancel = 1608;
+constexpr int kAutoTrainFieldName = 1609;     // accessible names and tooltip of the field
+constexpr int kAutoTrainButtonTip = 1610;
+constexpr int kAutoTrainStepBoxName = 1611;   // "%1": the skill level of the box
+constexpr int kRespecTitle = 1620;
+constexpr int kRespecFull = 1621;
+constexpr int kRespecFullNote = 1622;
+constexpr int kRespecLine = 1623;
+constexpr int kRespecLineNote = 1624;
+constexpr int kRespecWarning = 1625;
+constexpr int kRespecResetsToOne = 1626;
+constexpr int kRespecAutoTrainRefill = 1627;
+constexpr int kRespecLineListName = 1628;
 // -- end of auto-train and respec ids
 }  // namespace ui_text
 

@@ -1,5 +1,6 @@
 #include "shell/PageFactory.h"
 
+#include "pages/skills/CPage2.h"
 #include "pages/stats/CPage1.h"
 #include "shell/CEmptyPage.h"
 
@@ -8,6 +9,8 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
     switch (id) {
     case PageId::Stats:
         return std::make_unique<CPage1>(context, document, parent);
+    case PageId::Skills:
+        return std::make_unique<CPage2>(context, document, parent);
     default:
         return std::make_unique<CEmptyPage>(context, document, id, parent);
     }

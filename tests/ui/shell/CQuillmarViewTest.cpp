@@ -21,6 +21,7 @@
 #include "document/CQuillmarDoc.h"
 #include "markup/CRichTooltip.h"
 #include "markup/QtCodePage.h"
+#include "pages/skills/CPage2.h"
 #include "pages/stats/CPage1.h"
 #include "shell/CEmptyPage.h"
 #include "shell/CHeaderSpinField.h"
@@ -585,6 +586,8 @@ private slots:
             m_view->Tabs()->setCurrentIndex(i);
             QVERIFY(m_view->CurrentPage());
             QCOMPARE(m_view->CurrentPage()->parentWidget(), m_view->Tabs()->widget(i));
+            if (i == int(PageId::Skills))
+                QVERIFY(qobject_cast<CPage2*>(m_view->CurrentPage()));
         }
         QCOMPARE(m_view->Tabs()->tabText(m_view->Tabs()->currentIndex()), QString("Resis"));
     }

@@ -103,24 +103,17 @@ TEST(CSimpleMarkupRenderer, GoldenLayouts)
          {"clip 1,1-7,13 \"a\"", "clip 1,13-7,25 \"b\"", "clip 1,25-7,30 \"c\""}},
         {"offset client rectangle", "<al>ab", MarkupRect{10, 20, 112, 70}, {"clip 11,21-23,33 \"ab\""}},
         {"empty text draws nothing", "", box, {}},
+        {"a box narrower than a letter shows one per line",
+         "<al>abc",
+         MarkupRect{0, 0, 6, 100},
+         {"clip 1,1-4,13 \"a\"", "clip 1,13-4,25 \"b\"", "clip 1,25-4,37 \"c\""}},
+        {"a zero-sized box shows no text", "some words here", MarkupRect{0, 0, 0, 0}, {}},
+        {"a zero-sized box still finishes a rule", "x<hr=1>", MarkupRect{5, 5, 5, 5}, {"line 8,9-2,9"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(Paint(c.markup, c.client), c.calls);
     }
-}
-
-TEST(CSimpleMarkupRenderer, BoxNarrowerThanALetterStillFinishes)
-{
-    // Usable right edge 4: no character fits, so each line shows one.
-    const Calls calls = Paint("<al>abc", MarkupRect{0, 0, 6, 100});
-    EXPECT_EQ(calls, (Calls{"clip 1,1-4,13 \"a\"", "clip 1,13-4,25 \"b\"", "clip 1,25-4,37 \"c\""}));
-}
-
-TEST(CSimpleMarkupRenderer, ZeroSizedBoxDrawsNoText)
-{
-    EXPECT_EQ(Paint("some words here", MarkupRect{0, 0, 0, 0}), Calls{});
-    EXPECT_EQ(Paint("x<hr=1>", MarkupRect{5, 5, 5, 5}), (Calls{"line 8,9-2,9"}));
 }
 
 }  // namespace

@@ -20,38 +20,31 @@ class BoundedSurface : public FakeMarkupSurface {
 public:
     void DrawText(int x, int y, std::string_view text) override
     {
-        Check(x);
-        Check(y);
-        ++draws;
+        Check({x, y});
         FakeMarkupSurface::DrawText(x, y, text);
     }
     void DrawTextClipped(const MarkupRect& clip, std::string_view text) override
     {
-        Check(clip.left);
-        Check(clip.right);
-        Check(clip.top);
-        Check(clip.bottom);
+        Check({clip.left, clip.right, clip.top, clip.bottom});
         EXPECT_LE(clip.left, clip.right);
         EXPECT_LE(clip.top, clip.bottom);
-        ++draws;
         FakeMarkupSurface::DrawTextClipped(clip, text);
     }
     void DrawLine(int x1, int y1, int x2, int y2, MarkupColor color) override
     {
-        Check(x1);
-        Check(x2);
-        Check(y1);
-        Check(y2);
-        ++draws;
+        Check({x1, y1, x2, y2});
         FakeMarkupSurface::DrawLine(x1, y1, x2, y2, color);
     }
     int draws = 0;
 
 private:
-    static void Check(int v)
+    void Check(std::initializer_list<int> values)
     {
-        EXPECT_LE(v, kMarkupCoordinateLimit);
-        EXPECT_GE(v, -kMarkupCoordinateLimit);
+        ++draws;
+        for (int v : values) {
+            EXPECT_LE(v, kMarkupCoordinateLimit);
+            EXPECT_GE(v, -kMarkupCoordinateLimit);
+        }
     }
 };
 

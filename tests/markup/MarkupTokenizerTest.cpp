@@ -6,27 +6,22 @@
 
 namespace {
 
+// Tokens as "T(text)" for runs and tag names with their value, if they carry one.
 std::string Dump(const MarkupTokens& tokens)
 {
     static const char* const kNames[] = {"T",  "br",  "t",  "b",    "i",    "u",  "s",   "ct",  "cti",
                                          "cb", "cbi", "al", "al_c", "al_r", "hr", "img", "ilst"};
+    using K = MarkupTokenKind;
     std::string out;
     for (const MarkupToken& token : tokens.tokens) {
-        if (!out.empty())
-            out += ' ';
-        if (token.kind == MarkupTokenKind::Text) {
-            out += "T(" + std::string(tokens.TextOf(token)) + ")";
-            continue;
-        }
-        if (token.closing)
-            out += '/';
-        out += kNames[static_cast<int>(token.kind)];
-        if (token.kind == MarkupTokenKind::Image)
+        const K kind = token.kind;
+        out += std::string(out.empty() ? "" : " ") + (token.closing ? "/" : "");
+        out += kNames[static_cast<int>(kind)];
+        const bool flag =
+            (kind >= K::Bold && kind <= K::StrikeOut) || (kind >= K::AlignLeft && kind <= K::AlignRight);
+        if (kind == K::Text || kind == K::Image)
             out += "(" + std::string(tokens.TextOf(token)) + ")";
-        else if (token.hasValue && token.kind != MarkupTokenKind::Bold &&
-                 token.kind != MarkupTokenKind::Italic && token.kind != MarkupTokenKind::Underline &&
-                 token.kind != MarkupTokenKind::StrikeOut && token.kind != MarkupTokenKind::AlignLeft &&
-                 token.kind != MarkupTokenKind::AlignCenter && token.kind != MarkupTokenKind::AlignRight)
+        else if (token.hasValue && !flag)
             out += "(" + std::to_string(token.value) + (token.percent ? "%" : "") + ")";
     }
     return out;

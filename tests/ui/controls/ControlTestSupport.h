@@ -1,5 +1,5 @@
 // Small helpers shared by the control tests: synthetic mouse events that need no real
-// pointer, and pixel counts on rendered images.
+// pointer, painted control states and dark-pixel counts.
 #pragma once
 
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QPointingDevice>
 #include <QWidget>
 
-#include <functional>
+#include "ui/support/ImageProbe.h"
 
 namespace control_test {
 
@@ -41,41 +41,34 @@ inline void move(QWidget* w, QPoint pos, Qt::MouseButtons held = Qt::NoButton)
     sendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, held);
 }
 
-// Renders into a white image of the given size.
-inline QImage render(QSize size, const std::function<void(QPainter&, const QRect&)>& draw)
+// A control painter's picture of the state, on white, in the application palette.
+template <typename Painter>
+QImage paintState(QSize size, const typename Painter::State& state,
+                  const QPalette& palette = QApplication::palette())
 {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    draw(painter, QRect(QPoint(0, 0), size));
+    Painter::paint(painter, image.rect(), state, palette, nullptr);
     painter.end();
     return image;
 }
 
-inline int countPixels(const QImage& image, const QColor& color, QRect area = {})
+// Pixels clearly darker than a light background: lines and text.
+inline int countDark(const QImage& image, QRect area)
 {
-    if (area.isNull())
-        area = image.rect();
     area &= image.rect();
-    const QRgb wanted = color.rgb();
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            n += (image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF);
+            n += qGray(image.pixel(x, y)) < 110;
     return n;
 }
 
-// Pixels clearly darker than a light background: lines and text.
-inline int countDark(const QImage& image, QRect area = {}, int threshold = 110)
-{
-    if (area.isNull())
-        area = image.rect();
-    area &= image.rect();
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += qGray(image.pixel(x, y)) < threshold;
-    return n;
-}
+// Puts the application palette back when a test that changed it ends, failed or not.
+struct PaletteGuard {
+    QPalette saved = QApplication::palette();
+    ~PaletteGuard() { QApplication::setPalette(saved); }
+};
 
 }  // namespace control_test

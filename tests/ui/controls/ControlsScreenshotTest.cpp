@@ -8,8 +8,8 @@
 #include "controls/CListCtrlMoreNotifies.h"
 #include "controls/CNumEdit.h"
 #include "controls/CToggleButton.h"
+#include "ui/support/ImageProbe.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,119 +20,100 @@ using namespace control_test;
 class ControlsScreenshotTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void gallery();
-
-private:
-    void save(QWidget* w, const QString& name);
-    QDir m_dir;
-    int m_saved = 0;
 };
-
-void ControlsScreenshotTest::initTestCase()
-{
-    const QByteArray dir = qgetenv("QUILLMAR_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        QSKIP("QUILLMAR_SCREENSHOT_DIR is not set");
-    QVERIFY(QDir().mkpath(QString::fromLocal8Bit(dir)));
-    m_dir.setPath(QString::fromLocal8Bit(dir));
-}
-
-void ControlsScreenshotTest::save(QWidget* w, const QString& name)
-{
-    const QPixmap shot = w->grab();
-    QVERIFY2(!shot.isNull(), qPrintable(name));
-    QVERIFY2(shot.save(m_dir.filePath(name + QStringLiteral(".png"))), qPrintable(name));
-    ++m_saved;
-}
 
 void ControlsScreenshotTest::gallery()
 {
+    if (ScreenshotDir().isEmpty())
+        QSKIP("QUILLMAR_SCREENSHOT_DIR is not set");
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Controls"));
     auto* grid = new QGridLayout(&window);
     int row = 0;
-    auto label = [&](const QString& text) { grid->addWidget(new QLabel(text, &window), row, 0); };
-
-    label(QStringLiteral("CButtonAutoRepeat"));
-    auto* repeatIdle = new CButtonAutoRepeat(QStringLiteral("+"), &window);
-    auto* repeatHeld = new CButtonAutoRepeat(QStringLiteral("+"), &window);
-    for (auto* b : {repeatIdle, repeatHeld})
-        b->setFixedSize(24, 24);
-    grid->addWidget(repeatIdle, row, 1);
-    grid->addWidget(repeatHeld, row++, 2);
-
-    label(QStringLiteral("CButtonSelect"));
-    CButtonSelect* selects[5];
-    for (int i = 0; i < 5; ++i) {
-        selects[i] = new CButtonSelect(QStringLiteral("Reihenfolge"), &window);
-        selects[i]->setFixedSize(110, 48);
-        grid->addWidget(selects[i], row, 1 + i);
+    // Every control is pictured on its own as "Class-look"; held looks are taken while the
+    // mouse holds the control, focused ones after Tab-like focus.
+    QList<std::pair<QWidget*, QString>> shots;
+    auto shot = [&](QWidget* w, const QString& name) {
+        shots.append({w, name});
+        return w;
+    };
+    // One row of the grid: a label, then the widgets, each spanning its columns (default one).
+    auto addRow = [&](const QString& name, const QList<QWidget*>& widgets, QList<int> spans = {}) {
+        grid->addWidget(new QLabel(name, &window), row, 0);
+        for (int i = 0, column = 1; i < widgets.size(); column += spans.value(i++, 1))
+            grid->addWidget(widgets[i], row, column, 1, spans.value(i, 1));
+        ++row;
+    };
+    QList<QWidget*> widgets;
+    for (const char* look : {"idle", "held"}) {
+        widgets << shot(new CButtonAutoRepeat("+", &window), QString("CButtonAutoRepeat-") + look);
+        widgets.last()->setFixedSize(24, 24);
     }
-    selects[1]->setState(true);
-    selects[4]->setEnabled(false);
-    ++row;
+    addRow("CButtonAutoRepeat", widgets);
 
-    label(QStringLiteral("CToggleButton"));
-    CToggleButton* toggles[6];
+    widgets.clear();
+    for (const char* look : {"unselected", "selected", "held", "focused", "disabled"}) {
+        auto* b = new CButtonSelect("Reihenfolge", &window);
+        b->setFixedSize(110, 48);
+        b->setState(QByteArray(look) == "selected");
+        b->setEnabled(QByteArray(look) != "disabled");
+        widgets << shot(b, QString("CButtonSelect-") + look);
+    }
+    addRow("CButtonSelect", widgets);
+
+    widgets.clear();
+    const char* toggleLooks[] = {"raised-available", "raised-unavailable", "filled", "held", "focused",
+                                 "disabled"};
     for (int i = 0; i < 6; ++i) {
-        toggles[i] = new CToggleButton(QStringLiteral("%1").arg(3 + 2 * i), &window);
-        toggles[i]->setFixedSize(34, 22);
-        grid->addWidget(toggles[i], row, 1 + i);
+        auto* b = new CToggleButton(QString::number(3 + 2 * i), &window);
+        b->setFixedSize(34, 22);
+        b->setAvailable(i != 1);
+        b->setPressed(i == 2);
+        b->setEnabled(i != 5);
+        widgets << shot(b, QString("CToggleButton-") + toggleLooks[i]);
     }
-    toggles[0]->setAvailable(true);   // raised, can be taken
-    toggles[1]->setAvailable(false);  // raised, too dear
-    toggles[2]->setPressed(true);     // taken
-    toggles[3]->setAvailable(true);   // held: about to be taken
-    toggles[4]->setAvailable(true);   // focused
-    toggles[5]->setAvailable(true);
-    toggles[5]->setEnabled(false);
-    ++row;
+    addRow("CToggleButton", widgets);
 
-    label(QStringLiteral("CNumEdit"));
-    CNumEdit* nums[3];
-    for (int i = 0; i < 3; ++i) {
-        nums[i] = new CNumEdit(&window);
-        nums[i]->setFixedSize(110, 24);
-        nums[i]->setRange(0, 50);
-        nums[i]->setValue(12 + i);
-        grid->addWidget(nums[i], row, 1 + 2 * i, 1, 2);
+    widgets.clear();
+    for (const char* look : {"default", "plan-colour", "focused"}) {
+        auto* n = new CNumEdit(&window);
+        n->setFixedSize(110, 24);
+        n->setRange(0, 50);
+        n->setValue(12 + int(widgets.size()));
+        if (QByteArray(look) == "plan-colour")
+            n->setBackgroundColor(QColor(192, 255, 192));
+        widgets << shot(n, QString("CNumEdit-") + look);
     }
-    nums[1]->setBackgroundColor(QColor(192, 255, 192));
-    ++row;
+    addRow("CNumEdit", widgets, {2, 2, 2});
 
-    label(QStringLiteral("CEditKeyResponse / CEditColor"));
     auto* keyEdit = new CEditKeyResponse(&window);
-    keyEdit->setText(QStringLiteral("42"));
+    keyEdit->setText("42");
     auto* readOnly = new CEditColor(&window);
     readOnly->setReadOnly(true);
-    readOnly->setText(QStringLiteral("1.234 (schreibgesch\u00FCtzt)"));
+    readOnly->setText("1.234 (schreibgesch\u00FCtzt)");
     auto* editable = new CEditColor(&window);
-    editable->setText(QStringLiteral("editierbar"));
+    editable->setText("editierbar");
     auto* coloured = new CEditColor(&window);
     coloured->setReadOnly(true);
-    coloured->setText(QStringLiteral("-7 Rest"));
+    coloured->setText("-7 Rest");
     coloured->setTextColor(QColor(255, 0, 0));
     coloured->setBackgroundColor(QColor(255, 255, 192));
-    grid->addWidget(keyEdit, row, 1);
-    grid->addWidget(readOnly, row, 2, 1, 2);
-    grid->addWidget(editable, row, 4);
-    grid->addWidget(coloured, row++, 5, 1, 2);
+    addRow("CEditKeyResponse / CEditColor",
+           {shot(keyEdit, "CEditKeyResponse"), shot(readOnly, "CEditColor-read-only"),
+            shot(editable, "CEditColor-editable"), shot(coloured, "CEditColor-own-colours")},
+           {1, 2, 1, 2});
 
-    label(QStringLiteral("CListCtrlMoreNotifies"));
     auto* list = new CListCtrlMoreNotifies(&window);
-    list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Art"), QStringLiteral("Level")});
+    list->setHeaderLabels({"Name", "Art", "Level"});
     list->header()->setStretchLastSection(false);
-    const char* names[] = {"Zorn der Ahnen", "Eiserner Wille", "Belastbarkeit", "Schnelle Hand",
-                           "Wachsamkeit"};
-    for (const char* n : names)
-        list->addTopLevelItem(
-            new QTreeWidgetItem({QString::fromUtf8(n), QStringLiteral("aktiv"), QString()}));
+    for (const char* n :
+         {"Zorn der Ahnen", "Eiserner Wille", "Belastbarkeit", "Schnelle Hand", "Wachsamkeit"})
+        list->addTopLevelItem(new QTreeWidgetItem({n, "aktiv", QString()}));
     list->setColumnWidth(0, 140);
     list->setColumnWidth(1, 60);
     list->setColumnWidth(2, 180);
     list->setFixedSize(400, 150);
-    grid->addWidget(list, row++, 1, 1, 6);
+    addRow("CListCtrlMoreNotifies", {shot(list, "CListCtrlMoreNotifies-level-buttons")}, {6});
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -155,44 +136,18 @@ void ControlsScreenshotTest::gallery()
     }
     list->setCurrentItem(list->topLevelItem(2));
 
-    save(&window, QStringLiteral("gallery"));
-
-    save(repeatIdle, QStringLiteral("CButtonAutoRepeat-idle"));
-    press(repeatHeld, {12, 12});
-    save(repeatHeld, QStringLiteral("CButtonAutoRepeat-held"));
-    release(repeatHeld, {12, 12});
-
-    save(selects[0], QStringLiteral("CButtonSelect-unselected"));
-    save(selects[1], QStringLiteral("CButtonSelect-selected"));
-    press(selects[2], {55, 24});
-    save(selects[2], QStringLiteral("CButtonSelect-held"));
-    release(selects[2], {200, 200});  // released off the button: no flip
-    selects[3]->setFocus(Qt::TabFocusReason);
-    save(selects[3], QStringLiteral("CButtonSelect-focused"));
-    save(selects[4], QStringLiteral("CButtonSelect-disabled"));
-
-    save(toggles[0], QStringLiteral("CToggleButton-raised-available"));
-    save(toggles[1], QStringLiteral("CToggleButton-raised-unavailable"));
-    save(toggles[2], QStringLiteral("CToggleButton-filled"));
-    press(toggles[3], {17, 11});
-    save(toggles[3], QStringLiteral("CToggleButton-held"));
-    release(toggles[3], {200, 200});
-    toggles[4]->setFocus(Qt::TabFocusReason);
-    save(toggles[4], QStringLiteral("CToggleButton-focused"));
-    save(toggles[5], QStringLiteral("CToggleButton-disabled"));
-
-    save(nums[0], QStringLiteral("CNumEdit-default"));
-    save(nums[1], QStringLiteral("CNumEdit-plan-colour"));
-    nums[2]->setFocus(Qt::TabFocusReason);
-    save(nums[2], QStringLiteral("CNumEdit-focused"));
-
-    save(keyEdit, QStringLiteral("CEditKeyResponse"));
-    save(readOnly, QStringLiteral("CEditColor-read-only"));
-    save(editable, QStringLiteral("CEditColor-editable"));
-    save(coloured, QStringLiteral("CEditColor-own-colours"));
-    save(list, QStringLiteral("CListCtrlMoreNotifies-level-buttons"));
-
-    QCOMPARE(m_saved, 22);
+    QVERIFY(SaveScreenshot(window.grab().toImage(), "gallery"));
+    for (const auto& [w, name] : shots) {
+        const bool held = name.endsWith(QLatin1String("-held"));
+        if (name.endsWith(QLatin1String("-focused")))
+            w->setFocus(Qt::TabFocusReason);
+        if (held)
+            press(w, w->rect().center());
+        QVERIFY2(SaveScreenshot(w->grab().toImage(), name), qPrintable(name));
+        if (held)
+            release(w, {200, 200});  // released off the control: nothing flips
+    }
+    QCOMPARE(shots.size(), 21);
 }
 
 QTEST_MAIN(ControlsScreenshotTest)

@@ -79,10 +79,9 @@ private slots:
             QVERIFY(!tip.mask().contains(QPoint(tip.width() - 2, 0)));  // corner outside the balloon
         }
 
-        const qreal dpr = image.devicePixelRatio();
         const BalloonGeometry& g = tip.balloonGeometry();
-        const QRect text(int(g.text.left * dpr), int(g.text.top * dpr), int(g.text.Width() * dpr),
-                         int(g.text.Height() * dpr));
+        const qreal dpr = image.devicePixelRatio();
+        const QRect text = DevicePixels(QRect(g.text.left, g.text.top, g.text.Width(), g.text.Height()), dpr);
         QVERIFY(text.width() > 100 && text.height() > 100);
         // The colours the sample uses are all there.
         const struct {
@@ -101,11 +100,10 @@ private slots:
             QVERIFY2(CountPixels(image, text, ink.color, ink.tolerance) > 4, ink.what);
         // The first rule is as wide as the text area, in the tooltip text colour.
         const QColor rule = QtMarkupSurface::ToQColor(tip.colors()[17]);
-        int fullRows = 0;
-        for (int y = text.top(); y <= text.bottom(); ++y)
-            fullRows +=
-                CountPixels(image, QRect(text.left(), y, text.width(), 1), rule, 30) >= text.width() - 1;
-        QVERIFY(fullRows >= 1);
+        bool full = false;
+        for (int y = text.top(); y <= text.bottom() && !full; ++y)
+            full = CountPixels(image, QRect(text.left(), y, text.width(), 1), rule, 30) >= text.width() - 1;
+        QVERIFY(full);
     }
 
     void formattedBoxSample()
@@ -118,9 +116,7 @@ private slots:
         const QImage image = box.grab().toImage();
         SaveScreenshot(image, "editformat-" + scaleName());
         const QColor back = box.palette().color(QPalette::Window);
-        const qreal dpr = image.devicePixelRatio();
-        const QRect inside(int(box.contentsRect().left() * dpr), int(box.contentsRect().top() * dpr),
-                           int(box.contentsRect().width() * dpr), int(box.contentsRect().height() * dpr));
+        const QRect inside = DevicePixels(box.contentsRect(), image.devicePixelRatio());
         const QRect ink = BoundsOfOtherPixels(image, inside, back, 40);
         QVERIFY(ink.height() > inside.height() / 2);
     }

@@ -1,7 +1,8 @@
 #include <QPainter>
 #include <QTest>
 
-#include "markup/CRichMarkupRenderer.h"
+#include <functional>
+
 #include "markup/QtCodePage.h"
 #include "markup/QtMarkupSurface.h"
 #include "ui/support/ImageProbe.h"
@@ -15,6 +16,16 @@ private:
         QFont font("DejaVu Sans");
         font.setPixelSize(13);
         return font;
+    }
+    // What the surface draws on white.
+    static QImage drawn(QSize size, const std::function<void(QtMarkupSurface&)>& draw)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        QtMarkupSurface surface(&painter, baseFont());
+        draw(surface);
+        return image;
     }
 
 private slots:
@@ -38,7 +49,7 @@ private slots:
         QCOMPARE(QStringToWindows1252(text), std::string(view));
     }
 
-    void measuresWithTheFontMetrics()
+    void measuresInTheSelectedFont()
     {
         QtMarkupSurface surface(nullptr, baseFont());
         const QFontMetrics metrics(baseFont());
@@ -49,11 +60,7 @@ private slots:
         QCOMPARE(surface.Metrics().cellHeight, metrics.height());
         QCOMPARE(surface.Metrics().averageCharWidth, metrics.averageCharWidth());
         QCOMPARE(surface.Font().height, 13);
-    }
 
-    void selectsDescribedFonts()
-    {
-        QtMarkupSurface surface(nullptr, baseFont());
         MarkupFont bold = surface.Font();
         bold.weight = 800;
         bold.italic = true;
@@ -61,62 +68,32 @@ private slots:
         QCOMPARE(surface.Font(), bold);
         QCOMPARE(int(surface.CurrentQFont().weight()), 800);
         QVERIFY(surface.CurrentQFont().italic());
-        QVERIFY(surface.MeasureText("Wide words").width >
-                QFontMetrics(baseFont()).horizontalAdvance("Wide words"));
+        QVERIFY(surface.MeasureText("Wide words").width > metrics.horizontalAdvance("Wide words"));
     }
 
-    void richLayoutMeasuresTheWidestLine()
+    void drawing()
     {
-        QtMarkupSurface surface(nullptr, baseFont());
-        CRichMarkupRenderer renderer(MakeMarkupPalette(0, 0xE1FFFF, 0x808080));
-        const MarkupSize size =
-            renderer.Render(surface, "<al_c><b>Title</b><br><hr=100%><br><al>A longer body line", {0, 0, 0},
-                            MarkupPass::Measure);
-        QCOMPARE(size.width, QFontMetrics(baseFont()).horizontalAdvance("A longer body line"));
-        QCOMPARE(renderer.LineWidths().size(), std::size_t(3));
-        QCOMPARE(renderer.LineWidths()[1], size.width);
-    }
+        // Clipped text stays in its rectangle.
+        QImage image = drawn({120, 40}, [](QtMarkupSurface& s) {
+            s.DrawTextClipped({10, 5, 40, 15}, "WWWWWWWWWW");
+        });
+        const int inside = CountOtherPixels(image, QRect(10, 5, 30, 10), Qt::white);
+        QVERIFY(inside > 10);
+        QCOMPARE(CountOtherPixels(image, image.rect(), Qt::white), inside);
 
-    void clippedTextStaysInItsRectangle()
-    {
-        QImage image(120, 40, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            QtMarkupSurface surface(&painter, baseFont());
-            surface.DrawTextClipped({10, 5, 40, 15}, "WWWWWWWWWW");
-        }
-        QVERIFY(CountOtherPixels(image, QRect(10, 5, 30, 10), Qt::white) > 10);
-        const int everywhere = CountOtherPixels(image, image.rect(), Qt::white);
-        QCOMPARE(everywhere, CountOtherPixels(image, QRect(10, 5, 30, 10), Qt::white));
-    }
-
-    void opaqueBackgroundFillsBehindText()
-    {
-        QImage image(120, 40, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            QtMarkupSurface surface(&painter, baseFont());
-            surface.SetBackgroundColor(MarkupRgb(0, 255, 0));
-            surface.SetBackgroundOpaque(true);
-            surface.DrawText(0, 0, "ab");
-            surface.SetBackgroundOpaque(false);
-            surface.DrawText(60, 0, "ab");
-        }
+        // An opaque background fills behind the text, a transparent one does not.
+        image = drawn({120, 40}, [](QtMarkupSurface& s) {
+            s.SetBackgroundColor(MarkupRgb(0, 255, 0));
+            s.SetBackgroundOpaque(true);
+            s.DrawText(0, 0, "ab");
+            s.SetBackgroundOpaque(false);
+            s.DrawText(60, 0, "ab");
+        });
         QVERIFY(CountPixels(image, QRect(0, 0, 60, 40), QColor(0, 255, 0)) > 50);
         QCOMPARE(CountPixels(image, QRect(60, 0, 60, 40), QColor(0, 255, 0)), 0);
-    }
 
-    void horizontalLineIsOnePixelAndLeavesTheEndOut()
-    {
-        QImage image(50, 10, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            QtMarkupSurface surface(&painter, baseFont());
-            surface.DrawLine(5, 4, 25, 4, MarkupRgb(255, 0, 0));
-        }
+        // A horizontal line is one pixel high and leaves its end point out.
+        image = drawn({50, 10}, [](QtMarkupSurface& s) { s.DrawLine(5, 4, 25, 4, MarkupRgb(255, 0, 0)); });
         QCOMPARE(CountPixels(image, image.rect(), QColor(255, 0, 0)), 20);
         QCOMPARE(CountPixels(image, QRect(5, 4, 20, 1), QColor(255, 0, 0)), 20);
     }

@@ -48,6 +48,12 @@ QRect BoundsOfOtherPixels(const QImage& image, const QRect& area, const QColor& 
     return bounds;
 }
 
+QRect DevicePixels(const QRect& rect, qreal devicePixelRatio)
+{
+    return QRect(int(rect.left() * devicePixelRatio), int(rect.top() * devicePixelRatio),
+                 int(rect.width() * devicePixelRatio), int(rect.height() * devicePixelRatio));
+}
+
 QString ScreenshotDir()
 {
     const QString dir = qEnvironmentVariable("QUILLMAR_SCREENSHOT_DIR");

@@ -14,6 +14,9 @@ int CountOtherPixels(const QImage& image, const QRect& area, const QColor& color
 // The bounding box of the pixels that differ from the colour; null if none.
 QRect BoundsOfOtherPixels(const QImage& image, const QRect& area, const QColor& color, int tolerance = 0);
 
+// A rectangle in widget coordinates as pixels of a grab taken at the device pixel ratio.
+QRect DevicePixels(const QRect& rect, qreal devicePixelRatio);
+
 // QUILLMAR_SCREENSHOT_DIR, created if needed; empty when not set.
 QString ScreenshotDir();
 // Writes the image as DIR/name.png when the folder is set; true if written.

@@ -317,13 +317,27 @@ void CPage2::CreateRowControls()
     SetRowControlsVisible(true);
 }
 
+CPage2::~CPage2()
+{
+    // The children outlive this part of the page: a field that loses the
+    // focus while they go must not call back into it.
+    disconnect(m_special, nullptr, this, nullptr);
+    m_list->viewport()->removeEventFilter(this);
+    DestroyRowControls();
+}
+
 void CPage2::DestroyRowControls()
 {
-    for (RowControls& controls : m_controls) {
-        delete controls.level;
-        delete controls.autoTrain;
+    // Take the table out first: a control that goes sends events (focus out)
+    // through this page's filter, which must not find controls already deleted.
+    std::vector<RowControls> controls;
+    controls.swap(m_controls);
+    for (RowControls& row : controls) {
+        if (row.level)
+            row.level->editField()->removeEventFilter(this);
+        delete row.level;
+        delete row.autoTrain;
     }
-    m_controls.clear();
 }
 
 void CPage2::PlaceRowControls()

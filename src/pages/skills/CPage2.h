@@ -34,6 +34,7 @@ public:
                                                                    int characterLevel)>;
 
     CPage2(CShellContext& context, CQuillmarDoc& document, QWidget* parent = nullptr);
+    ~CPage2() override;
 
     void OnLevelChanged() override;
     void OnClassChanged() override;

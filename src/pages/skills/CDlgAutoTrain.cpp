@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "markup/QtCodePage.h"
+#include "pages/skills/OkCancelButtons.h"
 #include "shell/CShellContext.h"
 
 namespace {
@@ -82,15 +83,9 @@ CDlgAutoTrain::CDlgAutoTrain(CShellContext& context, std::uint32_t mask, int cha
     descriptionLabel->setBuddy(m_description);
     m_description->setMinimumHeight(m_description->fontMetrics().height() * 7);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(context.Text(ui_text::kAutoTrainOk), QDialogButtonBox::AcceptRole);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(context.Text(ui_text::kAutoTrainCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgAutoTrain::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgAutoTrain::reject);
+    const OkCancelButtons okCancel = MakeOkCancelButtons(*this, context);
+    QDialogButtonBox* buttons = okCancel.box;
+    m_ok = okCancel.ok;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(explanation);

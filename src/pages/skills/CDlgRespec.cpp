@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "markup/QtCodePage.h"
+#include "pages/skills/OkCancelButtons.h"
 #include "pages/skills/RespecRules.h"
 #include "shell/CShellContext.h"
 
@@ -58,15 +59,9 @@ CDlgRespec::CDlgRespec(CShellContext& context, const std::vector<std::string>& l
     refill->setObjectName(QStringLiteral("explanation2"));
     refill->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    m_ok = buttons->addButton(context.Text(ui_text::kAutoTrainOk), QDialogButtonBox::AcceptRole);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(context.Text(ui_text::kAutoTrainCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgRespec::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDlgRespec::reject);
+    const OkCancelButtons okCancel = MakeOkCancelButtons(*this, context);
+    QDialogButtonBox* buttons = okCancel.box;
+    m_ok = okCancel.ok;
 
     auto* choices = new QGridLayout;
     choices->setHorizontalSpacing(12);

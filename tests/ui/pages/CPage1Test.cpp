@@ -18,6 +18,7 @@
 #include "document/CQuillmarDoc.h"
 #include "markup/CRichTooltip.h"
 #include "markup/QtCodePage.h"
+#include "markup/QtMarkupSurface.h"
 #include "pages/stats/CPage1.h"
 #include "pages/stats/StatsRules.h"
 #include "support/RecordingPrompt.h"
@@ -30,9 +31,10 @@ const char* const kBaseTip = "Character-stats based on selected race.<br>Inclusi
 const char* const kAtLevelTip = "Character-stats at selected LEVEL.<br>Depending on your choosen class.";
 const char* const kItemCapTip = "Character-stats at selected LEVEL incl. possible item cap.";
 
+// Colours as the pages draw them.
 QColor Colour(MarkupColor c)
 {
-    return QColor(MarkupRed(c), MarkupGreen(c), MarkupBlue(c));
+    return QtMarkupSurface::ToQColor(c);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "document/CQuillmarDoc.h"
 #include "markup/CEditCtrlFormat.h"
 #include "markup/QtCodePage.h"
+#include "markup/QtMarkupSurface.h"
 #include "pages/skills/CEditAutoTrain.h"
 #include "pages/skills/CPage2.h"
 #include "pages/skills/CSkillListDelegate.h"
@@ -37,9 +38,10 @@ using namespace control_test;
 
 namespace {
 
+// Colours as the pages draw them.
 QColor Colour(MarkupColor c)
 {
-    return QColor(MarkupRed(c), MarkupGreen(c), MarkupBlue(c));
+    return QtMarkupSurface::ToQColor(c);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 """Fails when the committed game data is not what the generator writes.
 
     check_data_generated.py --generator tools/generate_data.py --data data \
-        --content src/document/GameContent.cpp
+        --content src/core/document/GameContent.cpp
 
 Regenerates into a temporary folder and compares byte for byte: every file of
 the fresh de/ and en/ folders and the C++ content file must exist in the
@@ -76,7 +76,7 @@ def main(argv=None):
         print(line)
     if problems:
         print("%d file(s) differ from the generator's output; run: python3 %s --out %s --content %s"
-              % (len(problems), args.generator, args.data, args.content or "src/document/GameContent.cpp"))
+              % (len(problems), args.generator, args.data, args.content or "src/core/document/GameContent.cpp"))
         return 1
     return 0
 

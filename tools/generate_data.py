@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the Velkara game data (data/de, data/en) and src/document/GameContent.cpp.
+"""Writes the Velkara game data (data/de, data/en) and src/core/document/GameContent.cpp.
 
 This script is the one source of the game world: every name, number and text of
 the shipped data lives in the tables at the top, and the writers below turn them
 into the files the program loads. Both language folders come out of the same
 records, so ids, positions and numbers agree by construction; only texts differ.
 
-    python3 tools/generate_data.py --out data --content src/document/GameContent.cpp
+    python3 tools/generate_data.py --out data --content src/core/document/GameContent.cpp
 
 --scale N writes a synthetic, still valid data set about N times the size, for
 load benchmarks. The output is deterministic: no clocks, no unseeded randomness.

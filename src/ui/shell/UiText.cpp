@@ -1,0 +1,204 @@
+#include "shell/UiText.h"
+
+#include <array>
+
+namespace {
+
+struct UiTextEntry {
+    int id;
+    std::string_view german;
+    std::string_view english;
+};
+
+constexpr std::array kTexts = {
+    // Main window, menus, start-up, language switch (1000-1199).
+    UiTextEntry{ui_text::kMenuFile, "&Datei", "&File"},
+    UiTextEntry{ui_text::kMenuNew, "&Neu", "&New"},
+    UiTextEntry{ui_text::kMenuOpenNoDocument, "Ö&ffnen...", "O&pen..."},
+    UiTextEntry{ui_text::kMenuOpen, "Ö&ffnen...", "&Open..."},
+    UiTextEntry{ui_text::kMenuPreferencesNoDocument, "&Einstellungen...", "&Preferences..."},
+    UiTextEntry{ui_text::kMenuPreferences, "Einstellungen...", "Preferences..."},
+    UiTextEntry{ui_text::kMenuClose, "&Schließen", "&Close"},
+    UiTextEntry{ui_text::kMenuQuit, "&Beenden", "&Quit"},
+    UiTextEntry{ui_text::kMenuSave, "&Speichern", "&Save"},
+    UiTextEntry{ui_text::kMenuSaveAs, "Speichern &unter...", "Save &as..."},
+    UiTextEntry{ui_text::kMenuPrint, "&Drucken", "&Print"},
+    UiTextEntry{ui_text::kMenuPrintPreview, "Druckvoransicht", "Print preview"},
+    UiTextEntry{ui_text::kMenuPrinterSetup, "Drucker einrichten...", "Printer setup..."},
+    UiTextEntry{ui_text::kMenuRecentFile, "Letzte Datei", "Recent File"},
+    UiTextEntry{ui_text::kMenuDatabase, "Datenbank", "Database"},
+    UiTextEntry{ui_text::kMenuGerman, "Deutsch", "German"},
+    UiTextEntry{ui_text::kMenuEnglish, "English", "English"},
+    UiTextEntry{ui_text::kMenuView, "&Ansicht", "&View"},
+    UiTextEntry{ui_text::kMenuToolBar, "&Symbolleiste", "&Symbolbar"},
+    UiTextEntry{ui_text::kMenuStatusBar, "Status&leiste", "Status&bar"},
+    UiTextEntry{ui_text::kMenuWindow, "&Fenster", "Window"},
+    UiTextEntry{ui_text::kMenuNewWindow, "&Neues Fenster", "&New Fenster"},
+    UiTextEntry{ui_text::kMenuCascade, "Ü&berlappend", "O&verlap"},
+    UiTextEntry{ui_text::kMenuTile, "&Nebeneinander", "&Tiled"},
+    UiTextEntry{ui_text::kMenuArrangeIcons, "&Symbole anordnen", "&Symbole order"},
+    UiTextEntry{ui_text::kMenuHelp, "&Hilfe", "&Help"},
+    UiTextEntry{ui_text::kMenuAbout, "&Info über Quillmar...", "&About Quillmar..."},
+    UiTextEntry{ui_text::kApplicationTitle, "Quillmar", "Quillmar"},
+    UiTextEntry{ui_text::kCaptionError, "Error", "Error"},
+    UiTextEntry{ui_text::kTemporarySaveFailed,
+                "Not all Documents could be temporarly saved.\nThis is required for a language change.\n\nPlease "
+                "close all Documents.",
+                "Not all Documents could be temporarly saved.\nThis is required for a language change.\n\nPlease "
+                "close all Documents."},
+    // %1 the language asked for, %2 the document, %3 why, %4 the language kept.
+    UiTextEntry{ui_text::kLanguageReloadFailed,
+                "Die Datenbank konnte nicht auf \"%1\" umgestellt werden: das Dokument \"%2\" ließ sich in dieser "
+                "Sprache nicht wieder laden.\n\n%3\n\nAlle Dokumente bleiben unverändert in der Sprache \"%4\" offen.",
+                "The data language could not be changed to \"%1\": the document \"%2\" could not be loaded back in "
+                "that language.\n\n%3\n\nAll documents stay open, unchanged, in the language \"%4\"."},
+    UiTextEntry{ui_text::kLanguageRestoreFailed, "\"%1\" konnte nicht wiederhergestellt werden: %2",
+                "\"%1\" could not be restored: %2"},
+    UiTextEntry{ui_text::kSaveChangesQuestion, "Änderungen an %1 speichern?", "Save changes to %1?"},
+    UiTextEntry{ui_text::kAboutCaption, "Info über Quillmar", "About Quillmar"},
+    UiTextEntry{ui_text::kAboutText, "Quillmar\nVersion %1", "Quillmar\nVersion %1"},
+    UiTextEntry{ui_text::kVersionUnknown, "UNKNWON", "UNKNWON"},
+    UiTextEntry{ui_text::kFileFilter, "Char-File (*.chr)", "Char-File (*.chr)"},
+    UiTextEntry{ui_text::kOpenDialogTitle, "Öffnen", "Open"},
+    UiTextEntry{ui_text::kSaveAsDialogTitle, "Speichern unter", "Save As"},
+    UiTextEntry{ui_text::kStatusReady, "Bereit", "Ready"},
+    UiTextEntry{ui_text::kToolBarTitle, "Symbolleiste", "Toolbar"},
+    UiTextEntry{ui_text::kLoadCancelled, "Das Laden wurde abgebrochen.", "The load was cancelled."},
+    UiTextEntry{ui_text::kArgumentFile, "Charakterdatei (*.chr), die geöffnet wird.", "Character file (*.chr) to open."},
+    UiTextEntry{ui_text::kArgumentLanguage, "Sprache der Oberfläche: de oder en.", "User-interface language: de or en."},
+    UiTextEntry{ui_text::kArgumentDataRoot, "Ordner mit den Datenordnern de und en.",
+                "Folder that holds the data folders de and en."},
+    UiTextEntry{ui_text::kArgumentBadLanguage, "Unbekannte Sprache \"%1\" (de oder en).",
+                "Unknown language \"%1\" (de or en)."},
+    UiTextEntry{ui_text::kArgumentTooMany, "Es kann nur eine Datei geöffnet werden.", "Only one file can be opened."},
+    UiTextEntry{ui_text::kProgramDescription, "Charakterplaner für Velkara.", "Character planner for Velkara."},
+    // -- end of main window texts
+    // Character view header and tabs (150-155 header tooltips, 1200-1299).
+    UiTextEntry{ui_text::kViewTipRealm, "Reich", "Realm"},
+    UiTextEntry{ui_text::kViewTipClass, "Charakter Klasse", "Character class"},
+    UiTextEntry{ui_text::kViewTipRace, "Charakter Rasse", "Character race"},
+    UiTextEntry{ui_text::kViewTipLevel,
+                "<al_c><b>Charakter Level</b><br><hr=100%><br>Bestimmt verfügbare Skillpunkte und Non-Spec Spells",
+                "<al_c><b>Character level</b><br><hr=100%><br>Skillpoint and non-spec spells depends on that."},
+    UiTextEntry{ui_text::kViewTipRealmRank, "<al_c><b>Reichsrang</b><br><hr=100%><br>Bestimmt RR-Punkte",
+                "<al_c><b>Realmrang</b><br><hr=100%><br>RR-Point depends on that."},
+    UiTextEntry{ui_text::kViewTipCareer,
+                "Wechseln zwischen Karrier und single Skill Modus\nIm Karrieremodus kann für jedes Level\neine "
+                "Skillung festgelegt werden.",
+                "Switch beteewn carrer and single-skill mode\nIn carrer-mode you can setup specs\nfor every level."},
+    UiTextEntry{ui_text::kViewCareerMode, "Karriere Modus", "Career mode"},
+    UiTextEntry{ui_text::kViewSnap, "Snap", "Snap"},
+    UiTextEntry{ui_text::kViewDel, "Del", "Del"},
+    UiTextEntry{ui_text::kViewCoopServer, "Coop-Server", "Coop-Server"},
+    UiTextEntry{ui_text::kViewLevelName, "Level", "Level"},
+    UiTextEntry{ui_text::kViewRealmRankName, "Reichsrang", "Realm rank"},
+    UiTextEntry{ui_text::kViewRealmPointsName, "Reichspunkte", "Realm points"},
+    UiTextEntry{ui_text::kViewTabFirst + 0, "Stats", "Stats"},
+    UiTextEntry{ui_text::kViewTabFirst + 1, "Skills", "Skills"},
+    UiTextEntry{ui_text::kViewTabFirst + 2, "Spells", "Spells"},
+    UiTextEntry{ui_text::kViewTabFirst + 3, "Styles", "Styles"},
+    UiTextEntry{ui_text::kViewTabFirst + 4, "RA", "RA"},
+    UiTextEntry{ui_text::kViewTabFirst + 5, "RA NF", "RA NF"},
+    UiTextEntry{ui_text::kViewTabFirst + 6, "MaLevel", "MaLevel"},
+    UiTextEntry{ui_text::kViewTabFirst + 7, "Calc", "Calc"},
+    UiTextEntry{ui_text::kViewTabFirst + 8, "Resis", "Resis"},
+    // -- end of view texts
+    // Preferences dialog (1300-1399).
+    UiTextEntry{ui_text::kOptionsTitle, "Options", "Options"},
+    UiTextEntry{ui_text::kOptionsToolTipsGroup, "Tool Tips", "Tool Tips"},
+    UiTextEntry{ui_text::kOptionsDelayLabel, "Verzögerung", "Description delay"},
+    UiTextEntry{ui_text::kOptionsUiTooltips, "User-Interface Tooltips", "User-Interface Tooltips"},
+    UiTextEntry{ui_text::kOptionsSaveModified, "'Änderungen speichern' Dialog beim beenden",
+                "Ask: \"save modified ?\" on close"},
+    UiTextEntry{ui_text::kOptionsShowOldRas, "Zeige alte Realm Abilities", "Show old Realm Abilities"},
+    UiTextEntry{ui_text::kOptionsShowExperimental, "Zeige experimentelle Seiten", "Show experimental pages"},
+    UiTextEntry{ui_text::kOptionsSaveSelection, "Speichern der letzten Auswahl", "Save last selection"},
+    UiTextEntry{ui_text::kOptionsDefaultDb, "Haupt DB:", "Default DB:"},
+    UiTextEntry{ui_text::kOptionsGerman, "Deutsch", "Deutsch"},
+    UiTextEntry{ui_text::kOptionsEnglish, "English", "English"},
+    UiTextEntry{ui_text::kOptionsDefaultButton, "Voreinstellung", "Default"},
+    UiTextEntry{ui_text::kOptionsOk, "OK", "OK"},
+    UiTextEntry{ui_text::kOptionsCancel, "Abbrechen", "Cancel"},
+    // -- end of preferences texts
+    // Base stats page (1400-1499).
+    UiTextEntry{ui_text::kStatsPageTitle, "Basiswerte Planer", "Base-Stats plan"},
+    UiTextEntry{ui_text::kStatsHitPoints, "Trefferpunkte bei Lvl 50", "Hitpoints at Level 50"},
+    UiTextEntry{ui_text::kStatsHitPointsCaption, "nicht offiziel - Fehler können auftreten",
+                "not official - Errors can occur"},
+    UiTextEntry{ui_text::kStatsStrength + 0, "Stärke", "Strength"},
+    UiTextEntry{ui_text::kStatsStrength + 1, "Konstitution", "Constitution"},
+    UiTextEntry{ui_text::kStatsStrength + 2, "Geschicklichkeit", "Dexterity"},
+    UiTextEntry{ui_text::kStatsStrength + 3, "Schnelligkeit", "Quickness"},
+    UiTextEntry{ui_text::kStatsStrength + 4, "Intelligenz", "Intelligence"},
+    UiTextEntry{ui_text::kStatsStrength + 5, "Frömmigkeit", "Piety"},
+    UiTextEntry{ui_text::kStatsStrength + 6, "Empathie", "Empathy"},
+    UiTextEntry{ui_text::kStatsStrength + 7, "Charisma", "Charisma"},
+    UiTextEntry{ui_text::kStatsBase, "Basis", "Base"},
+    UiTextEntry{ui_text::kStatsAtLevel, "Auf Level", "At Level"},
+    UiTextEntry{ui_text::kStatsWithRealmAbilities, "Inkl. RAs", "Incl. RAs"},
+    UiTextEntry{ui_text::kStatsSpent, "Punkte", "Points"},
+    UiTextEntry{ui_text::kStatsFreePoints, "Freie Punkte", "Free points"},
+    UiTextEntry{ui_text::kStatsAbilityLevel, "Level", "Level"},
+    UiTextEntry{ui_text::kStatsAbilityTrain, "Train", "Train"},
+    UiTextEntry{ui_text::kStatsAbilityName, "Name", "Name"},
+    // -- end of stats page texts
+    // Skills page (1500-1599).
+    UiTextEntry{ui_text::kSkillsPageTitle, "Skillung Planer", "Skill plan"},
+    UiTextEntry{ui_text::kSkillsColumnName, "Name", "Name"},
+    UiTextEntry{ui_text::kSkillsColumnLevel, "Level", "Level"},
+    UiTextEntry{ui_text::kSkillsColumnSkill, "Skill", "Skill"},
+    UiTextEntry{ui_text::kSkillsColumnAutoTrain, "Auto Train", "Auto Train"},
+    UiTextEntry{ui_text::kSkillsDetailName, "name", "name"},
+    UiTextEntry{ui_text::kSkillsDetailValue, "val", "val"},
+    UiTextEntry{ui_text::kSkillsUsed, "Benutzt", "Used"},
+    UiTextEntry{ui_text::kSkillsSkillPoints, "Skillpunkte", "Skillpoints"},
+    UiTextEntry{ui_text::kSkillsRestPoints, "Restpunkte", "Restpoints"},
+    UiTextEntry{ui_text::kSkillsSpecialPoints, "Sonderpunkte", "Specialpoints"},
+    UiTextEntry{ui_text::kSkillsRespec, "Respec", "Respec"},
+    // -- end of skills page texts
+    // Auto-train field and dialog, respec dialog (1600-1699).
+    UiTextEntry{ui_text::kAutoTrainTitle, "Autotrain", "Autotrain"},
+    UiTextEntry{ui_text::kAutoTrainExplanation,
+                "Einige Klassen haben Auto-train-Linien. Diese Linien werden auf ein minimum Level gehalten, wenn "
+                "der Charakter einen bestimmten Level erreicht. Dieser Minimum Level kostet keinen "
+                "Spezialisierungspunkte.",
+                "Some classes have abilities that autotrain. These abilities will advance to a minimum skill "
+                "level, if they are trained to a lesser degree when the character attains the given level. This "
+                "advancement does not cost any specialization points. "},
+    UiTextEntry{ui_text::kAutoTrainSkillLabel, "Skill:", "Skill:"},
+    UiTextEntry{ui_text::kAutoTrainLevelLabel, "Level:", "Level:"},
+    UiTextEntry{ui_text::kAutoTrainShiftHint, "( SHIFT um Bereiche zu markieren )", "(use SHIFT to mark all)"},
+    UiTextEntry{ui_text::kAutoTrainShortLabel, "Kurz:", "Short:"},
+    UiTextEntry{ui_text::kAutoTrainDescriptionLabel, "Beschreibung:", "Description:"},
+    UiTextEntry{ui_text::kAutoTrainOk, "OK", "OK"},
+    UiTextEntry{ui_text::kAutoTrainCancel, "Abbrechen", "Cancel"},
+    UiTextEntry{ui_text::kAutoTrainFieldName, "Autotrain", "Auto train"},
+    UiTextEntry{ui_text::kAutoTrainButtonTip, "Autotrain-Stufen wählen (F4)", "Choose the auto-train steps (F4)"},
+    UiTextEntry{ui_text::kAutoTrainStepBoxName, "Skill %1", "Skill %1"},
+    UiTextEntry{ui_text::kRespecTitle, "Respec", "Respec"},
+    UiTextEntry{ui_text::kRespecFull, "Voll Respec", "Full respec"},
+    UiTextEntry{ui_text::kRespecFullNote, "(Voll-Respec-Stein)", "(Full-Respec-Stone)"},
+    UiTextEntry{ui_text::kRespecLine, "Line Respec", "Line Respec"},
+    UiTextEntry{ui_text::kRespecLineNote, "(Line-Respec-Stein oder bei Level 20/40)",
+                "(Line-Respec-Stone or Level 20/40)"},
+    UiTextEntry{ui_text::kRespecWarning, "Der Character ist derzeit nicht Level 20 oder 40.\nSie benötigen einen "
+                "Respec-Stein.", "This character is not Level 20 or 40.\nYou'll need a respec-stone."},
+    UiTextEntry{ui_text::kRespecResetsToOne, "Ein Respec setzt die verteilten Punkte zurück auf 1.",
+                "A repsec resets all skills to 1."},
+    UiTextEntry{ui_text::kRespecAutoTrainRefill,
+                "Falls eine Linie eine Autotrain-linie ist, wird diese wieder auf das minimum Level gesetz.",
+                "If a line is 'auto-train' it will be refilled to the current minimum level."},
+    UiTextEntry{ui_text::kRespecLineListName, "Linien", "Lines"},
+    // -- end of auto-train and respec texts
+};
+
+}  // namespace
+
+std::string_view UiText(int id, UiLanguage language)
+{
+    for (const UiTextEntry& entry : kTexts) {
+        if (entry.id == id)
+            return language == UiLanguage::German ? entry.german : entry.english;
+    }
+    return {};
+}

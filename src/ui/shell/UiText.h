@@ -1,0 +1,146 @@
+// The program's own texts (message boxes, menus, labels) in German and English,
+// looked up by their string id. UTF-8.
+#pragma once
+
+#include <string_view>
+
+#include "common/UiLanguage.h"
+
+namespace ui_text {
+// Main window, menus, start-up, language switch (1000-1199).
+constexpr int kMenuFile = 1000;
+constexpr int kMenuNew = 1001;
+constexpr int kMenuOpenNoDocument = 1002;
+constexpr int kMenuOpen = 1003;
+constexpr int kMenuPreferencesNoDocument = 1004;
+constexpr int kMenuPreferences = 1005;
+constexpr int kMenuClose = 1006;
+constexpr int kMenuQuit = 1007;
+constexpr int kMenuSave = 1008;
+constexpr int kMenuSaveAs = 1009;
+constexpr int kMenuPrint = 1010;
+constexpr int kMenuPrintPreview = 1011;
+constexpr int kMenuPrinterSetup = 1012;
+constexpr int kMenuRecentFile = 1013;
+constexpr int kMenuDatabase = 1014;
+constexpr int kMenuGerman = 1015;
+constexpr int kMenuEnglish = 1016;
+constexpr int kMenuView = 1017;
+constexpr int kMenuToolBar = 1018;
+constexpr int kMenuStatusBar = 1019;
+constexpr int kMenuWindow = 1020;
+constexpr int kMenuNewWindow = 1021;
+constexpr int kMenuCascade = 1022;
+constexpr int kMenuTile = 1023;
+constexpr int kMenuArrangeIcons = 1024;
+constexpr int kMenuHelp = 1025;
+constexpr int kMenuAbout = 1026;
+constexpr int kApplicationTitle = 1040;
+constexpr int kCaptionError = 1041;
+constexpr int kTemporarySaveFailed = 1042;
+constexpr int kLanguageReloadFailed = 1043;
+constexpr int kLanguageRestoreFailed = 1044;
+constexpr int kSaveChangesQuestion = 1045;
+constexpr int kAboutCaption = 1046;
+constexpr int kAboutText = 1047;
+constexpr int kVersionUnknown = 1048;
+constexpr int kFileFilter = 1049;
+constexpr int kOpenDialogTitle = 1050;
+constexpr int kSaveAsDialogTitle = 1051;
+constexpr int kStatusReady = 1052;
+constexpr int kToolBarTitle = 1053;
+constexpr int kLoadCancelled = 1054;
+constexpr int kArgumentFile = 1060;
+constexpr int kArgumentLanguage = 1061;
+constexpr int kArgumentDataRoot = 1062;
+constexpr int kArgumentBadLanguage = 1063;
+constexpr int kArgumentTooMany = 1064;
+constexpr int kProgramDescription = 1065;
+// -- end of main window ids
+// Character view header and tabs (150-155 header tooltips, 1200-1299).
+constexpr int kViewTipRealm = 150;
+constexpr int kViewTipClass = 151;
+constexpr int kViewTipRace = 152;
+constexpr int kViewTipLevel = 153;
+constexpr int kViewTipRealmRank = 154;
+constexpr int kViewTipCareer = 155;
+constexpr int kViewCareerMode = 1200;
+constexpr int kViewSnap = 1201;
+constexpr int kViewDel = 1202;
+constexpr int kViewCoopServer = 1203;
+constexpr int kViewLevelName = 1204;       // accessible names of the unlabelled fields
+constexpr int kViewRealmRankName = 1205;
+constexpr int kViewRealmPointsName = 1206;
+constexpr int kViewTabFirst = 1210;        // 1210 + page number: the tab titles
+// -- end of view ids
+// Preferences dialog (1300-1399).
+constexpr int kOptionsTitle = 1300;
+constexpr int kOptionsToolTipsGroup = 1301;
+constexpr int kOptionsDelayLabel = 1302;
+constexpr int kOptionsUiTooltips = 1303;
+constexpr int kOptionsSaveModified = 1304;
+constexpr int kOptionsShowOldRas = 1305;
+constexpr int kOptionsShowExperimental = 1306;
+constexpr int kOptionsSaveSelection = 1307;
+constexpr int kOptionsDefaultDb = 1308;
+constexpr int kOptionsGerman = 1309;
+constexpr int kOptionsEnglish = 1310;
+constexpr int kOptionsDefaultButton = 1311;
+constexpr int kOptionsOk = 1312;
+constexpr int kOptionsCancel = 1313;
+// -- end of preferences ids
+// Base stats page (1400-1499).
+constexpr int kStatsPageTitle = 1400;
+constexpr int kStatsHitPoints = 1401;
+constexpr int kStatsHitPointsCaption = 1402;
+constexpr int kStatsStrength = 1403;  // 1403..1410: the eight stats in stat order
+constexpr int kStatsBase = 1411;
+constexpr int kStatsAtLevel = 1412;
+constexpr int kStatsWithRealmAbilities = 1413;
+constexpr int kStatsSpent = 1414;
+constexpr int kStatsFreePoints = 1415;
+constexpr int kStatsAbilityLevel = 1416;
+constexpr int kStatsAbilityTrain = 1417;
+constexpr int kStatsAbilityName = 1418;
+// -- end of stats page ids
+// Skills page (1500-1599).
+constexpr int kSkillsPageTitle = 1500;
+constexpr int kSkillsColumnName = 1501;
+constexpr int kSkillsColumnLevel = 1502;
+constexpr int kSkillsColumnSkill = 1503;
+constexpr int kSkillsColumnAutoTrain = 1504;
+constexpr int kSkillsDetailName = 1505;
+constexpr int kSkillsDetailValue = 1506;
+constexpr int kSkillsUsed = 1507;
+constexpr int kSkillsSkillPoints = 1508;
+constexpr int kSkillsRestPoints = 1509;
+constexpr int kSkillsSpecialPoints = 1510;
+constexpr int kSkillsRespec = 1511;
+// -- end of skills page ids
+// Auto-train field and dialog, respec dialog (1600-1699).
+constexpr int kAutoTrainTitle = 1600;
+constexpr int kAutoTrainExplanation = 1601;
+constexpr int kAutoTrainSkillLabel = 1602;
+constexpr int kAutoTrainLevelLabel = 1603;
+constexpr int kAutoTrainShiftHint = 1604;
+constexpr int kAutoTrainShortLabel = 1605;
+constexpr int kAutoTrainDescriptionLabel = 1606;
+constexpr int kAutoTrainOk = 1607;
+constexpr int kAutoTrainCancel = 1608;
+constexpr int kAutoTrainFieldName = 1609;     // accessible names and tooltip of the field
+constexpr int kAutoTrainButtonTip = 1610;
+constexpr int kAutoTrainStepBoxName = 1611;   // "%1": the skill level of the box
+constexpr int kRespecTitle = 1620;
+constexpr int kRespecFull = 1621;
+constexpr int kRespecFullNote = 1622;
+constexpr int kRespecLine = 1623;
+constexpr int kRespecLineNote = 1624;
+constexpr int kRespecWarning = 1625;
+constexpr int kRespecResetsToOne = 1626;
+constexpr int kRespecAutoTrainRefill = 1627;
+constexpr int kRespecLineListName = 1628;
+// -- end of auto-train and respec ids
+}  // namespace ui_text
+
+// The text of an id in a language; empty for an unknown id.
+std::string_view UiText(int id, UiLanguage language);

@@ -3,37 +3,16 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <limits>
 
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
+#include "document/CareerComputation.h"
 #include "document/GameContent.h"
 
 namespace {
 
 using level_slot::kLast;
 using level_slot::LevelOfSlot;
-
-std::int32_t Saturate(std::int64_t value)
-{
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
-}
-
-// Exact for every 32-bit level, so the career computation never overflows.
-std::int64_t Cost(std::int64_t level)
-{
-    return level <= 1 ? 0 : level * (level + 1) / 2 - 1;
-}
-
-bool HasBit(std::uint32_t mask, int bit)
-{
-    return bit >= 0 && bit < 32 && ((mask >> bit) & 1u) != 0;
-}
-
-// Bits 1..11 are the free steps; bit 0 only says "some step is taken".
-constexpr std::uint32_t kAutoTrainStepBits = 0xFFEu;
-constexpr int kHighestStepBit = 11;
 
 bool Contains(const std::vector<std::string>& names, const std::string& name)
 {
@@ -237,7 +216,7 @@ int CQuillmarDoc::ClassIndex() const
 std::int32_t CQuillmarDoc::SpecPointsAt(int classIndex, float level) const
 {
     const std::int64_t earned = classIndex >= 0 ? m_database.Classes().SpecPointsUpTo(classIndex, level) : 0;
-    return Saturate(earned + m_extraSpecPoints);
+    return SaturatedPoints(earned + m_extraSpecPoints);
 }
 
 std::int32_t CQuillmarDoc::SkillPointsAtLevel(float level) const
@@ -250,7 +229,8 @@ void CQuillmarDoc::AddStatRaise(StatId stat, int delta)
     if (stat < 0 || stat >= kStatCount)
         return;
     std::int32_t& raise = m_statRaise[static_cast<std::size_t>(stat)];
-    raise = static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{raise} + delta, 0, kMaxStatRaise));
+    raise =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{raise} + delta, 0, kMaxStatRaise));
     Modified();
 }
 
@@ -397,21 +377,12 @@ std::vector<std::string> CQuillmarDoc::SkillLines() const
 
 std::int32_t CQuillmarDoc::SkillPointCost(std::int32_t level)
 {
-    return Saturate(Cost(level));
+    return ::SkillPointCost(level);
 }
 
 std::int32_t CQuillmarDoc::AutoTrainAllowance(int characterLevel, std::int32_t mask)
 {
-    const int steps = characterLevel / 4;
-    if (steps < 2)
-        return 0;
-    const auto bits = static_cast<std::uint32_t>(mask);
-    std::int32_t allowance = 0;
-    for (int k = 1; k <= steps - 1 && k < 32; ++k) {
-        if (HasBit(bits, k))
-            allowance += k + 1;
-    }
-    return allowance;
+    return ::AutoTrainAllowance(characterLevel, mask);
 }
 
 std::int32_t CQuillmarDoc::SpentSpecPoints() const
@@ -419,151 +390,31 @@ std::int32_t CQuillmarDoc::SpentSpecPoints() const
     const int wholeLevel = static_cast<int>(m_level);
     std::int64_t spent = 0;
     for (const std::string& line : SkillLines())
-        spent += Cost(GetSpecLevel(line)) - AutoTrainAllowance(wholeLevel, GetAutoTrain(line));
-    return Saturate(spent);
+        spent += ExactSkillPointCost(GetSpecLevel(line)) - AutoTrainAllowance(wholeLevel, GetAutoTrain(line));
+    return SaturatedPoints(spent);
 }
 
 std::int32_t CQuillmarDoc::PlanSlotPoints() const
 {
     std::int64_t points = 0;
     for (const NamedValue& entry : m_specPlan[CheckedSlot(CurrentSlot())])
-        points += Cost(entry.value);
+        points += ExactSkillPointCost(entry.value);
     const int wholeLevel = static_cast<int>(m_level);
     for (const std::string& line : SkillLines())
         points -= AutoTrainAllowance(wholeLevel, GetAutoTrain(line));
-    return Saturate(points);
+    return SaturatedPoints(points);
 }
 
 // The career plan ----------------------------------------------------------------
 
-// Throughout, the points left at a slot are kept equal to the points earned
-// there minus what the line levels at that slot cost, plus the auto-train
-// allowance of the masks at that level: every change of a level below pays or
-// refunds its cost difference.
 void CQuillmarDoc::Recalculate()
 {
     const std::vector<std::string> lines = SkillLines();
-    const std::size_t lineCount = lines.size();
     const int classIndex = ClassIndex();
-
-    std::array<std::int64_t, kSlotCount> points{};
-    std::vector<std::vector<std::int32_t>> level(kSlotCount, std::vector<std::int32_t>(lineCount, 0));
-    std::vector<std::vector<bool>> fixed(kSlotCount, std::vector<bool>(lineCount, false));
-    const auto wholeLevel = [](int slot) { return static_cast<int>(LevelOfSlot(slot)); };
-    const auto setLevel = [&](int slot, std::size_t c, std::int32_t value) {
-        std::int32_t& current = level[static_cast<std::size_t>(slot)][c];
-        points[static_cast<std::size_t>(slot)] += Cost(current) - Cost(value);
-        current = value;
-    };
-
+    SlotArray<std::int32_t> earned{};
     for (int r = 0; r < kSlotCount; ++r)
-        points[static_cast<std::size_t>(r)] = SpecPointsAt(classIndex, LevelOfSlot(r));
-    for (std::size_t c = 0; c < lineCount; ++c) {
-        level[0][c] = 1;
-        fixed[0][c] = true;
-    }
-
-    // The plan: each entry raises the line from its slot on; a respec sets it.
-    for (std::size_t c = 0; c < lineCount; ++c) {
-        std::int32_t current = 1;
-        for (int r = 1; r < kSlotCount; ++r) {
-            const std::size_t row = static_cast<std::size_t>(r);
-            const CNamedValueList& plan = m_specPlan[row];
-            if (plan.Contains(lines[c])) {
-                const std::int32_t value = plan.Get(lines[c]);
-                current = m_respecAt[row] ? value : std::max(current, value);
-                fixed[row][c] = true;
-            }
-            level[row][c] = current;
-            points[row] -= Cost(current);
-        }
-    }
-
-    // Auto-train: below each taken step's level the line stays at most at the
-    // step, from it on at least there, and the taken steps are free.
-    for (std::size_t c = 0; c < lineCount; ++c) {
-        const auto mask = static_cast<std::uint32_t>(m_autoTrain.Get(lines[c]));
-        // A mask without any step grants nothing and so limits nothing.
-        if ((mask & kAutoTrainStepBits) == 0)
-            continue;
-        const auto lowestStepFrom = [mask](int from, int none) {
-            for (int k = from; k <= kHighestStepBit; ++k) {
-                if (HasBit(mask, k))
-                    return k;
-            }
-            return none;
-        };
-        std::int32_t minimum = 1;
-        for (int r = 1; r <= 6; ++r) {
-            fixed[static_cast<std::size_t>(r)][c] = false;
-            setLevel(r, c, 1);
-        }
-        std::int32_t cap = lowestStepFrom(1, 12);
-        for (int r = 7; r < kSlotCount; ++r) {
-            const int whole = wholeLevel(r);
-            if (whole % 4 == 0 && r % 2 == 0 && HasBit(mask, whole / 4 - 1)) {
-                minimum = whole / 4;
-                cap = lowestStepFrom(minimum, 50);
-                setLevel(r - 1, c, std::max(minimum - 1, 1));
-                fixed[static_cast<std::size_t>(r - 1)][c] = true;
-                fixed[static_cast<std::size_t>(r)][c] = true;
-            }
-            const std::int32_t current = level[static_cast<std::size_t>(r)][c];
-            setLevel(r, c, std::min(std::max(current, minimum), cap));
-            points[static_cast<std::size_t>(r)] += AutoTrainAllowance(whole, static_cast<std::int32_t>(mask));
-        }
-    }
-
-    // Spreading: each fixed level is trained as early as the character level
-    // and the points of every slot up to it allow, the highest targets first.
-    for (int r = 1; r < kSlotCount; ++r) {
-        const std::size_t row = static_cast<std::size_t>(r);
-        std::vector<bool> handled(lineCount, false);
-        for (;;) {
-            std::size_t best = lineCount;
-            for (std::size_t c = 0; c < lineCount; ++c) {
-                if (!handled[c] && fixed[row][c] && (best == lineCount || level[row][c] > level[row][best]))
-                    best = c;
-            }
-            if (best == lineCount || level[row][best] < 1)
-                break;
-            const std::size_t c = best;
-            handled[c] = true;
-            const std::int32_t target = level[row][c];
-            int k = r - 1;
-            while (k >= 1 && !fixed[static_cast<std::size_t>(k)][c])
-                --k;
-            for (int j = k + 1; j < r; ++j) {
-                const std::int32_t limit = std::min(target, static_cast<std::int32_t>(wholeLevel(j)));
-                while (level[static_cast<std::size_t>(j)][c] < limit) {
-                    // A level below 1 (a damaged file may hold any number) goes
-                    // to 1 in one step rather than counting up from far below.
-                    const std::int32_t raised = std::max(level[static_cast<std::size_t>(j)][c] + 1, 1);
-                    // Training at j carries on to every later slot that is not
-                    // higher already; each of them must keep a point spare.
-                    bool affordable = true;
-                    for (int m = j; m < r && affordable; ++m) {
-                        const std::int32_t current = level[static_cast<std::size_t>(m)][c];
-                        if (current < raised)
-                            affordable = points[static_cast<std::size_t>(m)] > Cost(raised) - Cost(current);
-                    }
-                    if (!affordable)
-                        break;
-                    for (int m = j; m < r; ++m) {
-                        if (level[static_cast<std::size_t>(m)][c] < raised)
-                            setLevel(m, c, raised);
-                    }
-                }
-            }
-        }
-    }
-
-    for (int r = 0; r < kSlotCount; ++r) {
-        const std::size_t row = static_cast<std::size_t>(r);
-        for (std::size_t c = 0; c < lineCount; ++c)
-            m_specResult[row].Set(lines[c], level[row][c] >= 1 ? level[row][c] : 0);
-        m_careerPointsLeft[row] = Saturate(points[row]);
-    }
+        earned[static_cast<std::size_t>(r)] = SpecPointsAt(classIndex, LevelOfSlot(r));
+    ComputeCareer({lines, earned, m_specPlan, m_respecAt, m_autoTrain}, m_specResult, m_careerPointsLeft);
 }
 
 // Realm abilities, options, master levels -----------------------------------------

@@ -112,11 +112,13 @@ public:
     // The names of the class's skill lines: its style lines, then its spell lines.
     std::vector<std::string> SkillLines() const;
 
+    // The career computation's rules (document/CareerComputation.h), for the
+    // pages that know only the document.
     static std::int32_t SkillPointCost(std::int32_t level);
     static std::int32_t AutoTrainAllowance(int characterLevel, std::int32_t mask);
 
     // The career plan: line levels and points left per slot, from the plan,
-    // the respecs and the auto-train masks.
+    // the respecs and the auto-train masks (see ComputeCareer).
     void Recalculate();
     const CNamedValueList& SpecResult(int slot) const { return m_specResult[CheckedSlot(slot)]; }
     std::int32_t CareerPointsLeft(int slot) const { return m_careerPointsLeft[CheckedSlot(slot)]; }

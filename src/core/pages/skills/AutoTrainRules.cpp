@@ -6,15 +6,8 @@
 
 namespace {
 
-constexpr int kHighestBit = kAutoTrainSkills - 1;
-constexpr std::uint32_t kStepBits = kAutoTrainUsedBits & ~1u;
 // Larger numbers name no step; capping keeps the arithmetic far from overflow.
 constexpr int kNumberCap = 1000;
-
-bool HasBit(std::uint32_t mask, int bit)
-{
-    return bit >= 0 && bit <= kHighestBit && ((mask >> bit) & 1u) != 0;
-}
 
 // Bits 0 .. count - 1.
 std::uint32_t LowBits(int count)
@@ -28,13 +21,13 @@ std::uint32_t LowBits(int count)
 
 std::uint32_t WithLevelBit(std::uint32_t mask)
 {
-    return (mask & kStepBits) != 0 ? mask | 1u : mask;
+    return (mask & kAutoTrainStepBits) != 0 ? mask | 1u : mask;
 }
 
 int HighestBit(std::uint32_t mask)
 {
-    for (int bit = kHighestBit; bit >= 0; --bit) {
-        if (HasBit(mask, bit))
+    for (int bit = kAutoTrainHighestStepBit; bit >= 0; --bit) {
+        if (HasAutoTrainBit(mask, bit))
             return bit;
     }
     return -1;
@@ -135,9 +128,9 @@ std::string_view AutoTrainStepLevels(int skill)
 
 int AutoTrainMinimum(int characterLevel, std::uint32_t mask)
 {
-    const int highestCounted = std::min(characterLevel / 4 - 1, kHighestBit);
+    const int highestCounted = std::min(characterLevel / 4 - 1, kAutoTrainHighestStepBit);
     for (int bit = highestCounted; bit >= 0; --bit) {
-        if (HasBit(mask, bit))
+        if (HasAutoTrainBit(mask, bit))
             return bit + 1;
     }
     return 0;
@@ -146,11 +139,11 @@ int AutoTrainMinimum(int characterLevel, std::uint32_t mask)
 std::string AutoTrainSummary(std::uint32_t mask)
 {
     std::string text;
-    for (int i = 1; i <= kHighestBit; ++i) {
-        if (!HasBit(mask, i))
+    for (int i = 1; i <= kAutoTrainHighestStepBit; ++i) {
+        if (!HasAutoTrainBit(mask, i))
             continue;
         int end = i;
-        while (HasBit(mask, end + 1))
+        while (HasAutoTrainBit(mask, end + 1))
             ++end;
         if (!text.empty())
             text += ',';
@@ -184,7 +177,7 @@ std::uint32_t ParseAutoTrainText(std::string_view text, int characterLevel)
         if (const std::optional<Range> range = ReadItem(item, previousEnd)) {
             const int from = std::min(range->from, range->to);
             const int to = std::max(range->from, range->to);
-            for (int bit = std::max(from - 1, 0); bit <= std::min(to - 1, kHighestBit); ++bit)
+            for (int bit = std::max(from - 1, 0); bit <= std::min(to - 1, kAutoTrainHighestStepBit); ++bit)
                 mask |= 1u << bit;
             previousEnd = to;
         }
@@ -197,17 +190,14 @@ std::uint32_t ParseAutoTrainText(std::string_view text, int characterLevel)
 
 std::vector<std::string> AutoTrainDescription(std::uint32_t mask)
 {
-    int saved = 0;
-    for (int i = 1; i <= kHighestBit; ++i) {
-        if (HasBit(mask, i))
-            saved += i + 1;
-    }
+    const int saved =
+        AutoTrainAllowance(static_cast<int>(level_slot::kMaxLevel), static_cast<std::int32_t>(mask));
     std::vector<std::string> lines{Format("Sie haben %i Spezialisierungspunkte gespart", saved)};
-    for (int s = 0; s <= kHighestBit; ++s) {
-        if (!HasBit(mask, s))
+    for (int s = 0; s <= kAutoTrainHighestStepBit; ++s) {
+        if (!HasAutoTrainBit(mask, s))
             continue;
         int e = s;
-        while (HasBit(mask, e + 1))
+        while (HasAutoTrainBit(mask, e + 1))
             ++e;
         if (s > 0)
             lines.push_back(Format("Bis Level %i d\xFCrfen sie maximal auf %i Skillen.", 4 * s + 4, s));
@@ -220,7 +210,7 @@ std::vector<std::string> AutoTrainDescription(std::uint32_t mask)
 
 std::uint32_t AutoTrainMaskFromSteps(std::uint32_t stepBits)
 {
-    return WithLevelBit(stepBits & kStepBits);
+    return WithLevelBit(stepBits & kAutoTrainStepBits);
 }
 
 std::uint32_t AutoTrainFieldValue(std::uint32_t mask, int maximum)

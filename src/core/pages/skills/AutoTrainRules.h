@@ -1,12 +1,8 @@
 // Auto-train masks: which of the free steps of an auto-train line the player
 // takes, the minimum level they give, their short text (shown and typed), the
 // German description the dialog lists and the rules of the field that edits a
-// mask on the skills page. The points a mask saves are the document's
-// CQuillmarDoc::AutoTrainAllowance.
-//
-// Bit i (1..11) of a mask is the free step from line level i to i + 1, granted
-// at character level 4 * (i + 1); bit 0 stands for line level 1 and is set
-// whenever any step is. Bits above 11 mean nothing and are ignored throughout.
+// mask on the skills page. The mask bits and the points a mask saves
+// (AutoTrainAllowance) belong to the career computation.
 #pragma once
 
 #include <array>
@@ -15,10 +11,7 @@
 #include <string_view>
 #include <vector>
 
-// Skill levels of the step table: skill 1 is what every line has, skills 2..12
-// are the steps (skill k is bit k - 1).
-constexpr int kAutoTrainSkills = 12;
-constexpr std::uint32_t kAutoTrainUsedBits = 0xFFFu;
+#include "document/CareerComputation.h"
 
 // The character levels at which a line holds each skill level, skill 1 first.
 inline constexpr std::array<std::string_view, kAutoTrainSkills> kAutoTrainStepLevels = {

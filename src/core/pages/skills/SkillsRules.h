@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "database/GameTypes.h"
+#include "document/CareerComputation.h"
 #include "markup/MarkupTypes.h"
 
 class CGameDatabase;
@@ -54,7 +55,7 @@ inline constexpr MarkupColor kPlanEntryBackground = MarkupRgb(192, 255, 192);
 inline constexpr MarkupColor kNegativeRestText = MarkupRgb(255, 0, 0);
 
 // Auto-train steps the level controls' companions offer.
-inline constexpr int kAutoTrainSteps = 12;
+inline constexpr int kAutoTrainSteps = kAutoTrainSkills;
 
 struct SkillRow {
     RowKind kind = RowKind::Line;

@@ -4,311 +4,137 @@
 #include <string>
 #include <vector>
 
-#include "document/CQuillmarDoc.h"
 #include "pages/skills/AutoTrainRules.h"
 
 namespace {
 
-// Bits from..to set.
-constexpr std::uint32_t Bits(int from, int to)
-{
-    std::uint32_t mask = 0;
-    for (int bit = from; bit <= to; ++bit)
-        mask |= 1u << bit;
-    return mask;
-}
+// Masks in hex: bit k is the step to skill k + 1, bit 0 goes with any step (0xFFF: all of them).
 
-constexpr std::uint32_t Bit(int bit)
+TEST(AutoTrainRules, StepLevelsAndMinimum)
 {
-    return 1u << bit;
-}
+    for (const auto& [skill, text] :
+         {std::pair{0, ""}, {1, "1-7"}, {2, "8-11"}, {11, "44-47"}, {12, "48-50"}, {13, ""}})
+        EXPECT_EQ(AutoTrainStepLevels(skill), text) << skill;
 
-// The masks the program makes: bit 0 exactly when some step is set.
-std::uint32_t Normalised(std::uint32_t steps)
-{
-    steps &= 0xFFEu;
-    return steps != 0 ? steps | 1u : 0u;
-}
-
-TEST(AutoTrainStepTable, EachSkillCoversTheFourLevelsOfItsStep)
-{
-    for (int skill = 2; skill <= 11; ++skill) {
-        const std::string expected = std::to_string(4 * skill) + "-" + std::to_string(4 * skill + 3);
-        EXPECT_EQ(AutoTrainStepLevels(skill), expected) << skill;
-    }
-    EXPECT_EQ(AutoTrainStepLevels(1), "1-7");
-    EXPECT_EQ(AutoTrainStepLevels(12), "48-50");
-    EXPECT_EQ(AutoTrainStepLevels(0), "");
-    EXPECT_EQ(AutoTrainStepLevels(13), "");
-}
-
-struct AllowanceCase {
-    int level;
-    std::uint32_t mask;
-    int expected;
-};
-
-TEST(AutoTrainAllowance, CountsTheStepsReachedByTheLevel)
-{
-    const AllowanceCase cases[] = {
-        {7, Bits(0, 11), 0},       // 7 / 4 = 1: no step yet
-        {8, Bits(0, 1), 2},        // the first step, 1 -> 2
-        {8, Bits(0, 11), 2},       // later steps not reached
-        {20, Bits(0, 4), 14},      // 2 + 3 + 4 + 5
-        {50, Bits(0, 11), 77},     // 2 + ... + 12
-        {50, Bit(0), 0},           // bit 0 alone saves nothing
-        {50, Bit(0) | Bit(5), 6},  // skill 6 alone
-        {3, Bits(0, 11), 0},
+    struct Minimum {
+        int level;
+        std::uint32_t mask;
+        int minimum;
     };
-    for (const AllowanceCase& c : cases)
-        EXPECT_EQ(CQuillmarDoc::AutoTrainAllowance(c.level, static_cast<std::int32_t>(c.mask)), c.expected)
-            << c.level << " " << c.mask;
+    const Minimum minimums[] = {{30, 0x1F, 5}, {30, 0x7FF, 7},  {30, 0, 0},          {3, 0xFFF, 0},
+                                {4, 0xFFF, 1}, {50, 0xFFF, 12}, {50, 0x80001001, 1}, {-8, 0xFFF, 0}};
+    for (const Minimum& c : minimums)
+        EXPECT_EQ(AutoTrainMinimum(c.level, c.mask), c.minimum) << c.level << " " << c.mask;
 }
 
-TEST(AutoTrainMinimum, IsTheHighestStepReachedPlusOne)
+TEST(AutoTrainRules, SummaryOfRuns)
 {
-    const AllowanceCase cases[] = {
-        {30, Bits(0, 4), 5},
-        {30, Bits(0, 10), 7},  // only bits up to 30 / 4 - 1 = 6 count
-        {30, 0, 0},
-        {30, Bit(0), 1},
-        {3, Bits(0, 11), 0},  // below level 4 nothing counts
-        {4, Bits(0, 11), 1},
-        {50, Bits(0, 11), 12},
-        {50, Bit(0) | Bit(5), 6},
-        {50, Bit(0) | Bit(12) | Bit(31), 1},  // unused bits mean nothing
-        {-8, Bits(0, 11), 0},
-    };
-    for (const AllowanceCase& c : cases)
-        EXPECT_EQ(AutoTrainMinimum(c.level, c.mask), c.expected) << c.level << " " << c.mask;
+    const std::pair<std::uint32_t, const char*> cases[] = {
+        {0, "no"},          {1, "no"}, {0xEE, "bis 4,6-8"}, {2, "bis 2"}, {5, "3"}, {0x80A, "bis 2,4,12"},
+        {0x101C00, "11-12"}};
+    for (const auto& [mask, text] : cases)
+        EXPECT_EQ(AutoTrainSummary(mask), text) << mask;
 }
 
-struct SummaryCase {
-    std::uint32_t mask;
-    const char* text;
-};
-
-TEST(AutoTrainSummary, WritesRunsOfSteps)
+TEST(AutoTrainRules, ParseReadsWhatItCanAndSkipsTheRest)
 {
-    const SummaryCase cases[] = {
-        {0, "no"},
-        {Bit(0), "no"},
-        {Bits(0, 3) | Bits(5, 7), "bis 4,6-8"},
-        {Bits(1, 3) | Bits(5, 7), "bis 4,6-8"},  // bit 0 is not shown
-        {Bit(9), "10"},
-        {Bit(1), "bis 2"},
-        {Bit(0) | Bit(5), "6"},
-        {Bit(2), "3"},
-        {Bits(2, 3), "3-4"},
-        {Bits(0, 11), "bis 12"},
-        {Bit(1) | Bit(3) | Bit(5) | Bit(11), "bis 2,4,6,12"},
-        {Bits(10, 11), "11-12"},
-        {Bits(0, 11) | Bit(12) | Bit(20), "bis 12"},  // a run stops at the last used bit
+    struct Parse {
+        const char* text;
+        int level;
+        std::uint32_t mask;
     };
-    for (const SummaryCase& c : cases)
-        EXPECT_EQ(AutoTrainSummary(c.mask), c.text) << c.mask;
-}
-
-struct ParseCase {
-    const char* text;
-    int level;
-    std::uint32_t mask;
-};
-
-TEST(ParseAutoTrainText, ReadsTheShortForms)
-{
-    const ParseCase cases[] = {
-        {"bis 4, 6-8", 50, Bits(0, 3) | Bits(5, 7)},
-        {"bis4,6-8", 50, Bits(0, 3) | Bits(5, 7)},
-        {"BIS 4", 50, Bits(0, 3)},
-        {"Until 4", 50, Bits(0, 3)},
-        {"to 4", 50, Bits(0, 3)},
-        {"2 to 4", 50, Bits(0, 3)},
-        {"6 bis 8", 50, Bit(0) | Bits(5, 7)},
-        {"6 until 8; 10", 50, Bit(0) | Bits(5, 7) | Bit(9)},
-        {"6", 50, Bit(0) | Bit(5)},         // a single number is its step; bit 0 comes with it
-        {"4,-8", 50, Bit(0) | Bits(3, 7)},  // "-8" runs on from the end of the previous item
-        {"4,bis 8", 50, Bit(0) | Bits(3, 7)},
-        {"-3", 50, Bits(0, 2)},  // from 0 for the first item
-        {"1-12", 50, Bits(0, 11)},
-        {"1", 50, Bit(0)},  // skill 1 alone, as read
-        {"no", 50, 0},
-        {"", 50, 0},
-        // The level clears the steps it has not reached.
-        {"1-12", 48, Bits(0, 11)},
-        {"1-12", 47, Bits(0, 10)},
-        {"1-12", 30, Bits(0, 6)},
-        {"10", 39, 0},
-        {"bis 4", 7, Bit(0)},
-        {"bis 4", 3, 0},
-        {"bis 4", -20, 0},
-    };
-    for (const ParseCase& c : cases)
+    // "-M" runs from the end of the previous item ("4,-8"); a skipped item does not move that end.
+    const Parse cases[] = {{"bis 4, 6-8", 50, 0xEF},
+                           {"BIS 4;Until 6", 50, 0x3F},
+                           {"2 to 4", 50, 0xF},
+                           {"6", 50, 0x21},
+                           {"1", 50, 1},
+                           {"", 50, 0},
+                           {"1-12", 48, 0xFFF},
+                           {"1-12", 47, 0x7FF},
+                           {"bis 4", 7, 1},
+                           {"bis 4", 3, 0},
+                           {"4x", 50, 9},
+                           {"4-6-8", 50, 0x39},
+                           {"8-6", 50, 0xE1},
+                           {"4-", 50, 9},
+                           {"bis", 50, 0},
+                           {"--4", 50, 0},
+                           {"0", 50, 0},
+                           {"13", 50, 0},
+                           {"10-20", 50, 0xE01},
+                           {"2-99999999999999999999999", 50, 0xFFF},
+                           {"bi s 4", 50, 0xF},
+                           {"\xFC\x34", 50, 0},
+                           {"4,-8", 50, 0xF9},
+                           {"x,-4", 50, 0xF}};
+    for (const Parse& c : cases)
         EXPECT_EQ(ParseAutoTrainText(c.text, c.level), c.mask) << '"' << c.text << "\" at " << c.level;
 }
 
-TEST(ParseAutoTrainText, IgnoresWhatCannotBeRead)
-{
-    const ParseCase cases[] = {
-        {"abc", 50, 0},
-        {"x4", 50, 0},
-        {"4x", 50, Bit(0) | Bit(3)},  // the readable start of an item counts
-        {"4-6-8", 50, Bit(0) | Bits(3, 5)},
-        {"8-6", 50, Bit(0) | Bits(5, 7)},  // backwards: the same steps
-        {"10,-6", 50, Bit(0) | Bits(5, 9)},
-        {"4-", 50, Bit(0) | Bit(3)},
-        {"4bis", 50, Bit(0) | Bit(3)},
-        {"-", 50, 0},
-        {"bis", 50, 0},
-        {"--4", 50, 0},
-        {",,;", 50, 0},
-        {"3,,5", 50, Bit(0) | Bit(2) | Bit(4)},  // empty items are skipped
-        {"x,-4", 50, Bits(0, 3)},                // a skipped item does not move the start
-        {"0", 50, 0},
-        {"0-4", 50, Bits(0, 3)},
-        {"13", 50, 0},  // no step beyond skill 12
-        {"10-20", 50, Bit(0) | Bits(9, 11)},
-        {"99999999999999999999999", 50, 0},
-        {"2-99999999999999999999999", 50, Bits(0, 11)},
-        {"\t6 \r\n", 50, Bit(0) | Bit(5)},
-        {"bi s 4", 50, Bits(0, 3)},  // blanks go first
-        {"\xFC"
-         "4",
-         50, 0},  // bytes above 127 are letters like any other
-        {"6\xFC", 50, Bit(0) | Bit(5)},
-    };
-    for (const ParseCase& c : cases)
-        EXPECT_EQ(ParseAutoTrainText(c.text, c.level), c.mask) << '"' << c.text << '"';
-}
-
-TEST(ParseAutoTrainText, ReadsBackTheSummaryOfEveryMask)
+TEST(AutoTrainRules, ParseReadsBackTheSummaryOfEveryMask)
 {
     for (std::uint32_t steps = 0; steps < (1u << 11); ++steps) {
-        const std::uint32_t mask = Normalised(steps << 1);
+        const std::uint32_t mask = steps != 0 ? (steps << 1) | 1u : 0u;
         const std::string text = AutoTrainSummary(mask);
-        ASSERT_EQ(ParseAutoTrainText(text, 48), mask) << text;
         ASSERT_EQ(ParseAutoTrainText(text, 50), mask) << text;
-        // Above the level's reach the summary reads back cut at that level.
-        ASSERT_EQ(ParseAutoTrainText(text, 30), Normalised(mask & Bits(0, 6))) << text;
+        const std::uint32_t cut = mask & 0x7F;
+        ASSERT_EQ(ParseAutoTrainText(text, 30), cut == 1u ? 0u : cut) << text;
     }
 }
 
-struct DescriptionCase {
-    std::uint32_t mask;
-    std::vector<std::string> lines;
-};
-
-TEST(AutoTrainDescription, ListsThePointsAndTheLimits)
+TEST(AutoTrainRules, DescriptionListsThePointsAndTheLimits)
 {
-    const DescriptionCase cases[] = {
-        {0, {"Sie haben 0 Spezialisierungspunkte gespart"}},
-        // Skills 2, 3 and 4 ticked.
-        {Bits(0, 3),
-         {"Sie haben 9 Spezialisierungspunkte gespart", "Bis Level 16 d\xFCrfen sie nicht skillen."}},
-        // Skill 6 alone.
-        {Bit(0) | Bit(5),
-         {"Sie haben 6 Spezialisierungspunkte gespart", "Bis Level 24 d\xFCrfen sie maximal auf 5 Skillen."}},
-        {Bit(0) | Bits(5, 7),
-         {"Sie haben 21 Spezialisierungspunkte gespart", "Bis Level 24 d\xFCrfen sie maximal auf 5 Skillen.",
-          "Bis Level 32 d\xFCrfen sie nicht skillen."}},
-        {Bits(0, 11),
-         {"Sie haben 77 Spezialisierungspunkte gespart", "Bis Level 48 d\xFCrfen sie nicht skillen."}},
-        {Bits(0, 1) | Bit(11),
-         {"Sie haben 14 Spezialisierungspunkte gespart", "Bis Level 8 d\xFCrfen sie nicht skillen.",
-          "Bis Level 48 d\xFCrfen sie maximal auf 11 Skillen."}},
+    const auto points = [](int n) {
+        return "Sie haben " + std::to_string(n) + " Spezialisierungspunkte gespart";
     };
-    for (const DescriptionCase& c : cases)
-        EXPECT_EQ(AutoTrainDescription(c.mask), c.lines) << c.mask;
+    const auto atMost = [](int level, int skill) {
+        return "Bis Level " + std::to_string(level) + " d\xFCrfen sie maximal auf " + std::to_string(skill) +
+               " Skillen.";
+    };
+    const auto none = [](int level) {
+        return "Bis Level " + std::to_string(level) + " d\xFCrfen sie nicht skillen.";
+    };
+    const std::pair<std::uint32_t, std::vector<std::string>> cases[] = {
+        {0, {points(0)}},
+        {0xF, {points(9), none(16)}},
+        {0x21, {points(6), atMost(24, 5)}},
+        {0x803, {points(14), none(8), atMost(48, 11)}},
+        {0xFFF, {points(77), none(48)}},
+    };
+    for (const auto& [mask, lines] : cases)
+        EXPECT_EQ(AutoTrainDescription(mask), lines) << mask;
 }
 
-TEST(AutoTrainMaskFromSteps, AddsBitZeroToAnyTickedStep)
+TEST(AutoTrainRules, FieldValuesAndSteps)
 {
-    EXPECT_EQ(AutoTrainMaskFromSteps(0), 0u);
-    EXPECT_EQ(AutoTrainMaskFromSteps(Bits(1, 3)), Bits(0, 3));
-    EXPECT_EQ(AutoTrainMaskFromSteps(Bit(5)), Bit(0) | Bit(5));
-    EXPECT_EQ(AutoTrainMaskFromSteps(Bit(0)), 0u);
-    EXPECT_EQ(AutoTrainMaskFromSteps(Bit(12) | Bit(3)), Bit(0) | Bit(3));
-}
+    const std::pair<std::uint32_t, std::uint32_t> fromSteps[] = {{0, 0}, {1, 0}, {0x20, 0x21}, {0x1008, 9}};
+    for (const auto& [steps, mask] : fromSteps)
+        EXPECT_EQ(AutoTrainMaskFromSteps(steps), mask) << steps;
 
-struct FieldValueCase {
-    std::uint32_t mask;
-    int maximum;
-    std::uint32_t expected;
-};
-
-TEST(AutoTrainFieldValue, KeepsTheStepsBelowTheMaximum)
-{
-    const FieldValueCase cases[] = {
-        {Bits(0, 11), 12, Bits(0, 11)},
-        {Bits(0, 11) | Bit(12), 12, Bits(0, 11)},
-        {Bits(0, 11), 5, Bits(0, 4)},
-        {Bit(0) | Bit(5), 5, 0},  // cut to bit 0 alone: no step
-        {Bit(0), 12, 0},          // bit 0 alone is no step, never a made-up one
-        {Bits(0, 5), 1, 0},
-        {Bits(0, 5), 0, 0},
-        {Bits(0, 5), -3, 0},
-        {Bits(0, 5), 40, Bits(0, 5)},
-        {Bit(5), 12, Bit(5)},  // kept as the document has it
-        {0, 12, 0},
+    struct Value {
+        std::uint32_t mask;
+        int maximum;
+        std::uint32_t value;
     };
-    for (const FieldValueCase& c : cases)
-        EXPECT_EQ(AutoTrainFieldValue(c.mask, c.maximum), c.expected) << c.mask << " max " << c.maximum;
-}
+    const Value values[] = {{0x1FFF, 12, 0xFFF}, {0xFFF, 5, 0x1F}, {0x21, 5, 0},     {1, 12, 0},
+                            {0x3F, 0, 0},        {0x3F, -3, 0},    {0x3F, 40, 0x3F}, {0x20, 12, 0x20}};
+    for (const Value& c : values)
+        EXPECT_EQ(AutoTrainFieldValue(c.mask, c.maximum), c.value) << c.mask << " max " << c.maximum;
 
-struct StepCase {
-    std::uint32_t mask;
-    int delta;
-    int minimum;
-    int maximum;
-    std::uint32_t expected;
-};
-
-TEST(AutoTrainFieldStep, MovesByWholeStepsAndSkipsSkillOne)
-{
-    const StepCase cases[] = {
-        {0, +1, 0, 12, Bits(0, 1)},  // 0 -> 1 becomes 2 going up
-        {Bits(0, 1), -1, 0, 12, 0},  // 2 -> 1 becomes 0 going down
-        {Bits(0, 1), +1, 0, 12, Bits(0, 2)},
-        {Bits(0, 3), -1, 0, 12, Bits(0, 2)},
-        {Bit(0) | Bit(5), +1, 0, 12, Bits(0, 6)},  // from the highest step, every step below included
-        {Bit(0) | Bit(5), -1, 0, 12, Bits(0, 4)},
-        {Bits(0, 11), +1, 0, 12, Bits(0, 11)},  // at the top
-        {0, -1, 0, 12, 0},                      // at the bottom
-        {Bit(0), +1, 0, 12, Bits(0, 1)},
-        {Bit(0), -1, 0, 12, 0},
-        {0, +1, 4, 12, Bits(0, 3)},          // raised to the minimum
-        {Bits(0, 9), +1, 0, 6, Bits(0, 5)},  // lowered to the maximum
-        {0, +1, 8, 6, Bits(0, 5)},           // the maximum wins over a larger minimum
-        {0, +1, 0, 1, 0},                    // a range that allows one step only allows none
-        {Bits(0, 3), -1, 1, 12, Bits(0, 2)},
-        {Bits(0, 1), -1, 1, 12, 0},
-        {0, +100, 0, 12, Bits(0, 11)},
-        {Bits(0, 11), -100, 0, 12, 0},
-        {Bits(0, 3) | Bit(20), +1, 0, 12, Bits(0, 4)},
-        {0, +1, 0, 40, Bits(0, 1)},
-        {Bits(0, 11), +1, 0, 40, Bits(0, 11)},
+    struct Step {
+        std::uint32_t mask;
+        int delta, minimum, maximum;
+        std::uint32_t result;
     };
-    for (const StepCase& c : cases)
-        EXPECT_EQ(AutoTrainFieldStep(c.mask, c.delta, c.minimum, c.maximum), c.expected)
+    const Step cases[] = {{0, +1, 0, 12, 3},       {3, -1, 0, 12, 0},  // one step is skipped either way
+                          {0x21, +1, 0, 12, 0x7F}, {0x21, -1, 0, 12, 0x1F}, {0xFFF, +1, 0, 12, 0xFFF},
+                          {0, -1, 0, 12, 0},       {0, +1, 4, 12, 0xF},     {0x3FF, +1, 0, 6, 0x3F},
+                          {0, +1, 8, 6, 0x3F},     {0, +1, 0, 1, 0},        {0, +100, 0, 40, 0xFFF},
+                          {0xFFF, -100, 0, 12, 0}};
+    for (const Step& c : cases)
+        EXPECT_EQ(AutoTrainFieldStep(c.mask, c.delta, c.minimum, c.maximum), c.result)
             << c.mask << " " << c.delta << " in " << c.minimum << ".." << c.maximum;
-}
-
-TEST(AutoTrainFieldStep, UpAndDownWalksEveryCountOfSteps)
-{
-    std::uint32_t mask = 0;
-    std::vector<std::uint32_t> up;
-    for (int i = 0; i < 12; ++i) {
-        mask = AutoTrainFieldStep(mask, +1, 0, 12);
-        up.push_back(mask);
-    }
-    std::vector<std::uint32_t> expected;
-    for (int steps = 2; steps <= 12; ++steps)
-        expected.push_back(Bits(0, steps - 1));
-    expected.push_back(Bits(0, 11));
-    EXPECT_EQ(up, expected);
-    for (int i = 0; i < 11; ++i)
-        mask = AutoTrainFieldStep(mask, -1, 0, 12);
-    EXPECT_EQ(mask, 0u);
 }
 
 }  // namespace

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "database/CGameDatabase.h"
+#include "document/CAppSettings.h"
+#include "document/CQuillmarDoc.h"
+#include "document/CareerComputation.h"
+#include "support/MiniWorld.h"
+
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kPlenty = 1'000'000;
+constexpr std::int32_t kCleric = -1;  // earns 2 + 3 + ... + L by level L
+
+int WholeLevel(int slot)
+{
+    return static_cast<int>(level_slot::LevelOfSlot(slot));
+}
+
+TEST(CareerRules, CostsAllowancesAndBits)
+{
+    const std::pair<std::int32_t, std::int32_t> costs[] = {
+        {-5, 0},       {0, 0},      {1, 0}, {2, 2}, {3, 5}, {10, 54}, {50, 1274}, {65535, 2147450879},
+        {65536, kMax}, {kMax, kMax}};
+    for (const auto& [level, cost] : costs)
+        EXPECT_EQ(SkillPointCost(level), cost) << level;
+    EXPECT_EQ(ExactSkillPointCost(65536), 2147516415);
+
+    struct Allowance {
+        int level;
+        std::int32_t mask, points;
+    };
+    const Allowance allowances[] = {{7, 0xFFF, 0},   {8, 0b11, 2},    {11, 0b111, 2},  {12, 0b111, 5},
+                                    {47, 0xFFF, 65}, {48, 0xFFF, 77}, {50, 0xFFF, 77}, {50, 0b1, 0},
+                                    {50, 0b100, 3},  {8, 0b100, 0},   {-8, 0xFFF, 0},  {60, -1, 77}};
+    for (const Allowance& c : allowances)
+        EXPECT_EQ(AutoTrainAllowance(c.level, c.mask), c.points) << c.level << " " << c.mask;
+
+    for (const auto& [bit, set] : {std::pair{-1, false}, {0, true}, {11, true}, {12, false}, {31, false}})
+        EXPECT_EQ(HasAutoTrainBit(0xFFFFFFFFu, bit), set) << bit;
+}
+
+// Lines "A" and "B"; every slot earns the same points, or the Cleric's.
+struct Career {
+    explicit Career(std::int32_t points)
+    {
+        for (int r = 0; r < level_slot::kCount; ++r)
+            earned[r] = points == kCleric ? SkillPointCost(WholeLevel(r)) : points;
+    }
+    void Compute() { ComputeCareer({lines, earned, plan, respecAt, masks}, levels, left); }
+
+    std::vector<std::string> lines{"A", "B"};
+    SlotArray<std::int32_t> earned{};
+    SlotArray<CNamedValueList> plan;
+    SlotArray<std::uint8_t> respecAt{};
+    CNamedValueList masks;
+    SlotArray<CNamedValueList> levels;
+    SlotArray<std::int32_t> left{};
+};
+
+struct Entry {
+    int slot;
+    const char* line;
+    std::int32_t value;
+    bool respec = false;
+};
+
+struct CareerCase {
+    const char* what;
+    std::int32_t points;
+    std::int32_t maskOfA;
+    std::vector<Entry> entries;
+    std::vector<std::pair<int, std::int32_t>> levelsOfA;  // slot, level
+};
+
+TEST(ComputeCareer, LevelsPerSlotAndThePointsLeft)
+{
+    const CareerCase cases[] = {
+        // Trained as early as every later slot keeps a point spare.
+        {"spread", kCleric, 0, {{10, "A", 5}}, {{2, 1}, {3, 2}, {4, 3}, {6, 5}, {10, 5}, {60, 5}}},
+        {"never lowered", kPlenty, 0, {{10, "A", 8}, {20, "A", 3}}, {{9, 8}, {20, 8}, {60, 8}}},
+        {"respec", kPlenty, 0, {{10, "A", 8}, {20, "A", 3, true}}, {{19, 8}, {20, 3}, {60, 3}}},
+        {"respec of B only", kPlenty, 0, {{10, "A", 8}, {20, "B", 3, true}}, {{20, 8}}},
+        // Kept as 0, and nothing is trained towards it.
+        {"below 1", kPlenty, 0, {{10, "A", -3, true}}, {{9, 1}, {10, 0}, {60, 0}}},
+        // At most 1 before the step at 8, 2 before the step at 12; the steps are free.
+        {"steps 8, 12", kPlenty, 0b111, {}, {{6, 1}, {7, 1}, {8, 2}, {11, 2}, {12, 3}, {60, 3}}},
+        {"step 8, plan", kPlenty, 0b11, {{20, "A", 10}}, {{6, 1}, {7, 1}, {8, 2}, {9, 9}, {20, 10}}},
+        // The highest step: at most 11 until level 48.
+        {"steps 8, 48", kPlenty, 0x803, {{20, "A", 20}}, {{9, 9}, {19, 11}, {20, 11}, {55, 11}, {56, 20}}},
+        {"step 48", kPlenty, 0x801, {{30, "A", 30}}, {{5, 5}, {11, 11}, {30, 11}, {55, 11}, {56, 30}}},
+        // Level 44 has two slots; the step is taken at the first.
+        {"step 44", kPlenty, 0x401, {}, {{46, 10}, {47, 10}, {48, 11}, {49, 11}, {60, 11}}},
+        {"bit 0 alone limits nothing", kPlenty, 0b1, {{20, "A", 20}}, {{12, 12}, {20, 20}}},
+    };
+    for (const CareerCase& c : cases) {
+        Career career(c.points);
+        career.masks.Set("A", c.maskOfA);
+        for (const Entry& e : c.entries) {
+            career.plan[e.slot].Set(e.line, e.value);
+            career.respecAt[e.slot] = e.respec ? 1 : 0;
+        }
+        career.levels[10].Set("Old", 7);
+        career.Compute();
+        for (const auto& [slot, level] : c.levelsOfA)
+            EXPECT_EQ(career.levels[slot].Get("A"), level) << c.what << ", slot " << slot;
+        EXPECT_EQ(career.levels[10].Get("Old"), 7) << c.what;
+        for (int r = 0; r < level_slot::kCount; ++r) {
+            std::int64_t expected = career.earned[r];
+            for (const std::string& line : career.lines) {
+                ASSERT_TRUE(career.levels[r].Contains(line)) << c.what;
+                expected -= SkillPointCost(career.levels[r].Get(line));
+                expected += AutoTrainAllowance(WholeLevel(r), career.masks.Get(line));
+            }
+            EXPECT_EQ(career.left[r], expected) << c.what << ", slot " << r;
+        }
+    }
+}
+
+TEST(ComputeCareer, PointsLeftStayWithin32Bits)
+{
+    for (const auto& [points, leftAt60] : {std::pair{kMax, kMax - 1274}, std::pair{kMin, kMin}}) {
+        Career career(points);
+        career.plan[60].Set("B", 50);
+        career.Compute();
+        EXPECT_EQ(career.left[60], leftAt60) << points;
+        EXPECT_EQ(career.left[0], points);
+    }
+}
+
+class Observer : public CDocumentObserver {
+public:
+    void OnViewsUpdated(int) override {}
+    void OnModifiedChanged(bool modified) override { changes.push_back(modified); }
+    std::vector<bool> changes;
+};
+
+TEST(CareerDocument, OnlyAChangedRespecFlagModifiesTheDocument)
+{
+    MiniWorld world;
+    CGameDatabase database(world.folder.Path().parent_path().string());
+    database.Load(world.folder.Path().filename().string());
+    CAppSettings settings;
+    CQuillmarDoc doc(database, settings);
+    doc.New();
+    doc.SetClass("Cleric");
+    doc.SetCareerMode(1);
+    doc.SpecPlan(10).Set("Warding", 8);
+    doc.SpecPlan(20).Set("Warding", 3);
+    Observer observer;
+    doc.AddObserver(&observer);
+    struct Step {
+        bool flag;
+        bool modifies;
+        std::int32_t wardingAt20;
+    };
+    for (const Step& step :
+         {Step{false, false, 8}, Step{true, true, 3}, Step{true, false, 3}, Step{false, true, 8}}) {
+        doc.SetModified(false);
+        observer.changes.clear();
+        doc.SetRespecAt(20.0f, step.flag);
+        EXPECT_EQ(doc.IsRespecAt(20), step.flag);
+        EXPECT_EQ(doc.IsModified(), step.modifies) << step.flag;
+        EXPECT_EQ(observer.changes, step.modifies ? std::vector<bool>{true} : std::vector<bool>{})
+            << step.flag;
+        EXPECT_EQ(doc.SpecResult(20).Get("Warding"), step.wardingAt20) << step.flag;
+    }
+    doc.RemoveObserver(&observer);
+}
+
+}  // namespace

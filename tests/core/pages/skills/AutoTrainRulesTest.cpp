@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "pages/skills/AutoTrainRules.h"
@@ -16,15 +17,11 @@ TEST(AutoTrainRules, StepLevelsAndMinimum)
          {std::pair{0, ""}, {1, "1-7"}, {2, "8-11"}, {11, "44-47"}, {12, "48-50"}, {13, ""}})
         EXPECT_EQ(AutoTrainStepLevels(skill), text) << skill;
 
-    struct Minimum {
-        int level;
-        std::uint32_t mask;
-        int minimum;
-    };
-    const Minimum minimums[] = {{30, 0x1F, 5}, {30, 0x7FF, 7},  {30, 0, 0},          {3, 0xFFF, 0},
-                                {4, 0xFFF, 1}, {50, 0xFFF, 12}, {50, 0x80001001, 1}, {-8, 0xFFF, 0}};
-    for (const Minimum& c : minimums)
-        EXPECT_EQ(AutoTrainMinimum(c.level, c.mask), c.minimum) << c.level << " " << c.mask;
+    const std::tuple<int, std::uint32_t, int> minimums[] = {
+        {30, 0x1F, 5}, {30, 0x7FF, 7},  {30, 0, 0},          {3, 0xFFF, 0},
+        {4, 0xFFF, 1}, {50, 0xFFF, 12}, {50, 0x80001001, 1}, {-8, 0xFFF, 0}};
+    for (const auto& [level, mask, minimum] : minimums)
+        EXPECT_EQ(AutoTrainMinimum(level, mask), minimum) << level << " " << mask;
 }
 
 TEST(AutoTrainRules, SummaryOfRuns)
@@ -38,38 +35,23 @@ TEST(AutoTrainRules, SummaryOfRuns)
 
 TEST(AutoTrainRules, ParseReadsWhatItCanAndSkipsTheRest)
 {
-    struct Parse {
-        const char* text;
-        int level;
-        std::uint32_t mask;
-    };
     // "-M" runs from the end of the previous item ("4,-8"); a skipped item does not move that end.
-    const Parse cases[] = {{"bis 4, 6-8", 50, 0xEF},
-                           {"BIS 4;Until 6", 50, 0x3F},
-                           {"2 to 4", 50, 0xF},
-                           {"6", 50, 0x21},
-                           {"1", 50, 1},
-                           {"", 50, 0},
-                           {"1-12", 48, 0xFFF},
-                           {"1-12", 47, 0x7FF},
-                           {"bis 4", 7, 1},
-                           {"bis 4", 3, 0},
-                           {"4x", 50, 9},
-                           {"4-6-8", 50, 0x39},
-                           {"8-6", 50, 0xE1},
-                           {"4-", 50, 9},
-                           {"bis", 50, 0},
-                           {"--4", 50, 0},
-                           {"0", 50, 0},
-                           {"13", 50, 0},
-                           {"10-20", 50, 0xE01},
-                           {"2-99999999999999999999999", 50, 0xFFF},
-                           {"bi s 4", 50, 0xF},
-                           {"\xFC\x34", 50, 0},
-                           {"4,-8", 50, 0xF9},
-                           {"x,-4", 50, 0xF}};
-    for (const Parse& c : cases)
-        EXPECT_EQ(ParseAutoTrainText(c.text, c.level), c.mask) << '"' << c.text << "\" at " << c.level;
+    const std::tuple<const char*, int, std::uint32_t> cases[] = {{"bis 4, 6-8", 50, 0xEF},
+                                                                 {"BIS 4;Until 6", 50, 0x3F},
+                                                                 {"6", 50, 0x21},
+                                                                 {"1-12", 47, 0x7FF},
+                                                                 {"bis 4", 7, 1},
+                                                                 {"4x", 50, 9},
+                                                                 {"8-6", 50, 0xE1},
+                                                                 {"4-", 50, 9},
+                                                                 {"0", 50, 0},
+                                                                 {"10-20", 50, 0xE01},
+                                                                 {"2-99999999999999999999999", 50, 0xFFF},
+                                                                 {"\xFC\x34", 50, 0},
+                                                                 {"4,-8", 50, 0xF9},
+                                                                 {"x,-4", 50, 0xF}};
+    for (const auto& [text, level, mask] : cases)
+        EXPECT_EQ(ParseAutoTrainText(text, level), mask) << '"' << text << "\" at " << level;
 }
 
 TEST(AutoTrainRules, ParseReadsBackTheSummaryOfEveryMask)
@@ -108,33 +90,20 @@ TEST(AutoTrainRules, DescriptionListsThePointsAndTheLimits)
 
 TEST(AutoTrainRules, FieldValuesAndSteps)
 {
-    const std::pair<std::uint32_t, std::uint32_t> fromSteps[] = {{0, 0}, {1, 0}, {0x20, 0x21}, {0x1008, 9}};
-    for (const auto& [steps, mask] : fromSteps)
-        EXPECT_EQ(AutoTrainMaskFromSteps(steps), mask) << steps;
+    const std::tuple<std::uint32_t, int, std::uint32_t> values[] = {
+        {0x1FFF, 12, 0xFFF}, {0xFFF, 5, 0x1F}, {0x21, 5, 0},     {1, 12, 0},
+        {0x3F, 0, 0},        {0x3F, -3, 0},    {0x3F, 40, 0x3F}, {0x20, 12, 0x20}};
+    for (const auto& [mask, maximum, value] : values)
+        EXPECT_EQ(AutoTrainFieldValue(mask, maximum), value) << mask << " max " << maximum;
 
-    struct Value {
-        std::uint32_t mask;
-        int maximum;
-        std::uint32_t value;
-    };
-    const Value values[] = {{0x1FFF, 12, 0xFFF}, {0xFFF, 5, 0x1F}, {0x21, 5, 0},     {1, 12, 0},
-                            {0x3F, 0, 0},        {0x3F, -3, 0},    {0x3F, 40, 0x3F}, {0x20, 12, 0x20}};
-    for (const Value& c : values)
-        EXPECT_EQ(AutoTrainFieldValue(c.mask, c.maximum), c.value) << c.mask << " max " << c.maximum;
-
-    struct Step {
-        std::uint32_t mask;
-        int delta, minimum, maximum;
-        std::uint32_t result;
-    };
-    const Step cases[] = {{0, +1, 0, 12, 3},       {3, -1, 0, 12, 0},  // one step is skipped either way
-                          {0x21, +1, 0, 12, 0x7F}, {0x21, -1, 0, 12, 0x1F}, {0xFFF, +1, 0, 12, 0xFFF},
-                          {0, -1, 0, 12, 0},       {0, +1, 4, 12, 0xF},     {0x3FF, +1, 0, 6, 0x3F},
-                          {0, +1, 8, 6, 0x3F},     {0, +1, 0, 1, 0},        {0, +100, 0, 40, 0xFFF},
-                          {0xFFF, -100, 0, 12, 0}};
-    for (const Step& c : cases)
-        EXPECT_EQ(AutoTrainFieldStep(c.mask, c.delta, c.minimum, c.maximum), c.result)
-            << c.mask << " " << c.delta << " in " << c.minimum << ".." << c.maximum;
+    const std::tuple<std::uint32_t, int, int, int, std::uint32_t> steps[] = {
+        {0, +1, 0, 12, 3},       {3, -1, 0, 12, 0},  // one step is skipped either way
+        {0x21, +1, 0, 12, 0x7F}, {0x21, -1, 0, 12, 0x1F}, {0xFFF, +1, 0, 12, 0xFFF}, {0, -1, 0, 12, 0},
+        {0, +1, 4, 12, 0xF},     {0x3FF, +1, 0, 6, 0x3F}, {0, +1, 8, 6, 0x3F},       {0, +1, 0, 1, 0},
+        {0, +100, 0, 40, 0xFFF}, {0xFFF, -100, 0, 12, 0}};
+    for (const auto& [mask, delta, minimum, maximum, result] : steps)
+        EXPECT_EQ(AutoTrainFieldStep(mask, delta, minimum, maximum), result)
+            << mask << " " << delta << " in " << minimum << ".." << maximum;
 }
 
 }  // namespace

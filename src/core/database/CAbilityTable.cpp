@@ -69,7 +69,7 @@ DbResult CAbilityTable::LoadAbilities(const std::string& folder, const CClassTab
                                       const CSpellLineTable& spellLines, const CStyleLineTable& styleLines)
 {
     m_names.clear();
-    m_nameIndex.clear();
+    m_nameIndex.Clear();
     m_descriptions.clear();
     m_entries.clear();
     m_entryOfClass.clear();
@@ -249,18 +249,17 @@ std::string CAbilityTable::Description(std::string_view key) const
 
 int CAbilityTable::FindName(std::string_view name) const
 {
-    const auto found = m_nameIndex.find(name);
-    return found == m_nameIndex.end() ? -1 : found->second;
+    return m_nameIndex.Find(name);
 }
 
 int CAbilityTable::FindOrAddName(const std::string& name)
 {
     // Indexed by the folded name: a long description file must not cost a
     // linear search per record.
-    if (const auto found = m_nameIndex.find(name); found != m_nameIndex.end())
-        return found->second;
+    if (const int found = m_nameIndex.Find(name); found >= 0)
+        return found;
     const int index = static_cast<int>(m_names.size());
-    m_nameIndex.emplace(name, index);
+    m_nameIndex.Add(name, index);
     m_names.push_back(name);
     return index;
 }

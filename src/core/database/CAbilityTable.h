@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 #include "database/GameTypes.h"
 
@@ -58,7 +59,7 @@ private:
     bool ReadLineLevelRecord(CDatReader& reader);
 
     std::vector<std::string> m_names;
-    NoCaseIndex m_nameIndex;
+    CNoCaseNameIndex m_nameIndex;
     std::vector<std::string> m_descriptions;
     std::vector<CClassAbilityEntry> m_entries;
     std::vector<int> m_entryOfClass;  // per class index: its first entry, or -1

@@ -100,7 +100,7 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
                                   const CStyleLineTable& styleLines, const CSpellLineTable& spellLines)
 {
     m_records.clear();
-    m_indexByName.clear();
+    m_indexByName.Clear();
     m_races = &races;
     m_styleLines = &styleLines;
     m_spellLines = &spellLines;
@@ -142,16 +142,10 @@ DbResult CClassTable::LoadClasses(const std::string& folder, const CRaceTable& r
 
         const std::string femaleOnly = reader.NextField();
         info.femaleOnly = !femaleOnly.empty() && (femaleOnly[0] == 't' || femaleOnly[0] == 'T');
-        m_indexByName.try_emplace(info.name, static_cast<int>(m_records.size()));
+        m_indexByName.Add(info.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(info));
     } while (reader.NextLine());
     return DbResult::Loaded;
-}
-
-int CClassTable::FindByName(std::string_view name) const
-{
-    const auto found = m_indexByName.find(name);
-    return found == m_indexByName.end() ? -1 : found->second;
 }
 
 RealmIndex CClassTable::RealmOf(int index) const

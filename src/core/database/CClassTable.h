@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 #include "database/GameTypes.h"
 
@@ -49,7 +50,7 @@ public:
 
     int Count() const { return static_cast<int>(m_records.size()); }
     const CClassInfo& Info(int index) const { return m_records[index]; }
-    int FindByName(std::string_view name) const;
+    int FindByName(std::string_view name) const { return m_indexByName.Find(name); }
     const std::string& Name(int index) const { return m_records[index].name; }
     // Realm of the first race; -1 for a class without races.
     RealmIndex RealmOf(int index) const;
@@ -74,9 +75,7 @@ public:
 
 private:
     std::vector<CClassInfo> m_records;
-    // Folded name -> first record of that name. Every later loader looks classes
-    // up by name, once per record, so a scan of the table made loads quadratic.
-    NoCaseIndex m_indexByName;
+    CNoCaseNameIndex m_indexByName;
     const CRaceTable* m_races = nullptr;
     const CStyleLineTable* m_styleLines = nullptr;
     const CSpellLineTable* m_spellLines = nullptr;

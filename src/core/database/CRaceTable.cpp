@@ -21,6 +21,7 @@ RealmIndex RealmFromRaceColumn(std::string_view text)
 DbResult CRaceTable::LoadRaces(const std::string& folder)
 {
     m_records.clear();
+    m_indexByName.Clear();
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "races.csv")))
         return DbResult::FileMissing;
@@ -38,18 +39,10 @@ DbResult CRaceTable::LoadRaces(const std::string& folder)
             stat = reader.NextInt();
         for (std::int32_t& value : race.trailing)
             value = reader.NextInt();
+        m_indexByName.Add(race.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(race));
     } while (reader.NextLine());
     return DbResult::Loaded;
-}
-
-int CRaceTable::FindByName(std::string_view name) const
-{
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].name, name))
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 std::vector<std::string> CRaceTable::NamesOfRealm(RealmIndex realm) const

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 #include "database/GameTypes.h"
 
@@ -24,7 +25,7 @@ public:
 
     int Count() const { return static_cast<int>(m_records.size()); }
     const CRaceInfo& Info(int index) const { return m_records[index]; }
-    int FindByName(std::string_view name) const;
+    int FindByName(std::string_view name) const { return m_indexByName.Find(name); }
     const std::string& Name(int index) const { return m_records[index].name; }
     RealmIndex RealmOf(int index) const { return m_records[index].realm; }
     const StatValues& Stats(int index) const { return m_records[index].stats; }
@@ -33,4 +34,5 @@ public:
 
 private:
     std::vector<CRaceInfo> m_records;
+    CNoCaseNameIndex m_indexByName;
 };

@@ -53,6 +53,7 @@ bool ResolveClassList(std::string_view field, const CClassTable& classes, std::v
 DbResult CRealmAbilityNfTable::LoadRealmAbilitiesNf(const std::string& folder, const CClassTable& classes)
 {
     m_records.clear();
+    m_indexByName.Clear();
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "rasnf.csv")))
         return DbResult::FileMissing;
@@ -79,18 +80,10 @@ DbResult CRealmAbilityNfTable::LoadRealmAbilitiesNf(const std::string& folder, c
             info.captions[level] = reader.NextField();
         if (!ResolveClassList(reader.NextField(), classes, info.classes))
             return DbResult::UnknownClass;
+        m_indexByName.Add(info.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(info));
     } while (reader.NextLine());
     return DbResult::Loaded;
-}
-
-int CRealmAbilityNfTable::FindByName(std::string_view name) const
-{
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].name, name))
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 int CRealmAbilityNfTable::FindForClass(std::string_view name, int classIndex) const

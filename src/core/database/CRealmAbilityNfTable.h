@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 
 class CClassTable;
@@ -35,7 +36,7 @@ public:
     DbResult LoadRealmAbilitiesNf(const std::string& folder, const CClassTable& classes);
 
     int Count() const { return static_cast<int>(m_records.size()); }
-    int FindByName(std::string_view name) const;
+    int FindByName(std::string_view name) const { return m_indexByName.Find(name); }
     int FindForClass(std::string_view name, int classIndex) const;
     const std::string& Name(int index) const { return m_records[index].name; }
     const std::string& Description(int index) const { return m_records[index].description; }
@@ -49,4 +50,5 @@ public:
 
 private:
     std::vector<CRealmAbilityNfInfo> m_records;
+    CNoCaseNameIndex m_indexByName;
 };

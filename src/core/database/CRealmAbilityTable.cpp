@@ -32,6 +32,7 @@ bool Contains(const std::vector<int>& list, int value)
 DbResult CRealmAbilityTable::LoadRealmAbilities(const std::string& folder, const CClassTable& classes)
 {
     m_records.clear();
+    m_indexByName.Clear();
     CCsvReader reader;
     if (!reader.Open(DataFilePath(folder, "ras.csv")))
         return DbResult::FileMissing;
@@ -62,34 +63,21 @@ DbResult CRealmAbilityTable::LoadRealmAbilities(const std::string& folder, const
                     return DbResult::UnknownClass;
                 info.classes.push_back(classIndex);
             }
+            m_indexByName.Add(info.name, static_cast<int>(m_records.size()));
             m_records.push_back(std::move(info));
             prerequisiteNames.push_back(std::move(prerequisite));
         } while (reader.NextLine());
     }
 
-    // Same answer as FindByName (first record of a name), without a linear
-    // search per record.
-    NoCaseIndex firstByName;
-    for (std::size_t i = 0; i < m_records.size(); ++i)
-        firstByName.emplace(m_records[i].name, static_cast<int>(i));
     for (std::size_t i = 0; i < m_records.size(); ++i) {
         if (prerequisiteNames[i].empty())
             continue;
-        const auto found = firstByName.find(prerequisiteNames[i]);
-        if (found == firstByName.end())
+        const int prerequisite = FindByName(prerequisiteNames[i]);
+        if (prerequisite < 0)
             return DbResult::UnknownRealmAbility;
-        m_records[i].prerequisite = found->second;
+        m_records[i].prerequisite = prerequisite;
     }
     return DbResult::Loaded;
-}
-
-int CRealmAbilityTable::FindByName(std::string_view name) const
-{
-    for (std::size_t i = 0; i < m_records.size(); ++i) {
-        if (EqualsNoCase(m_records[i].name, name))
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 int CRealmAbilityTable::FindForClass(std::string_view name, int classIndex) const

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 
 class CClassTable;
@@ -41,7 +42,7 @@ public:
 
     int Count() const { return static_cast<int>(m_records.size()); }
     const CRealmAbilityInfo& Info(int index) const { return m_records[index]; }
-    int FindByName(std::string_view name) const;
+    int FindByName(std::string_view name) const { return m_indexByName.Find(name); }
     int FindForClass(std::string_view name, int classIndex) const;
     const std::string& Name(int index) const { return m_records[index].name; }
     std::int32_t Reuse(int index) const { return m_records[index].reuse; }
@@ -54,4 +55,5 @@ public:
 
 private:
     std::vector<CRealmAbilityInfo> m_records;
+    CNoCaseNameIndex m_indexByName;
 };

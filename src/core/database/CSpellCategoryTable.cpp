@@ -5,7 +5,7 @@
 #include "database/CDatReader.h"
 #include "database/CSpellCategoryTextTable.h"
 #include "database/CSpellTable.h"
-#include "database/ExchangeSort.h"
+#include "database/LevelSortedNames.h"
 
 DbResult CSpellCategoryTable::LoadCategories(const std::string& folder, const CSpellTable& spells,
                                              const CSpellCategoryTextTable& texts)
@@ -64,25 +64,7 @@ std::string CSpellCategoryTable::Description(int index) const
 
 NamedLevels CSpellCategoryTable::Spells(int index) const
 {
-    NamedLevels list;
-    if (!m_spells)
-        return list;
-    for (const int spell : m_records[index].spells) {
-        if (spell < 0 || spell >= m_spells->Count())
-            continue;
-        list.names.push_back(m_spells->Name(spell));
-        list.levels.push_back(m_spells->Level(spell));
-    }
-    // Deliberately this exchange sort and not a stable one: spells of equal level
-    // must come out in the order it gives, wherever the list is shown.
-    const std::size_t n = list.levels.size();
-    ExchangeSort(
-        n, [&](std::size_t i, std::size_t j) { return list.levels[i] > list.levels[j]; },
-        [&](std::size_t i, std::size_t j) {
-            std::swap(list.levels[i], list.levels[j]);
-            std::swap(list.names[i], list.names[j]);
-        });
-    return list;
+    return LevelSortedNames(m_spells, m_records[index].spells);
 }
 
 int CSpellCategoryTable::BestSpellUpTo(int index, std::int32_t maxLevel) const

@@ -27,7 +27,7 @@ std::string ExpandLineBreaks(const std::string& text)
 DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
 {
     m_records.clear();
-    m_indexByKey.clear();
+    m_indexByKey.Clear();
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "spellscat_descriptions.dat")))
         return DbResult::FileMissing;
@@ -41,14 +41,8 @@ DbResult CSpellCategoryTextTable::LoadCategoryTexts(const std::string& folder)
         record.key = reader.NextField();
         record.title = reader.NextField();
         record.text = ExpandLineBreaks(reader.NextField());
-        m_indexByKey.try_emplace(record.key, static_cast<int>(m_records.size()));
+        m_indexByKey.Add(record.key, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(record));
     } while (reader.NextLine());
     return DbResult::Loaded;
-}
-
-int CSpellCategoryTextTable::FindByKey(std::string_view key) const
-{
-    const auto found = m_indexByKey.find(key);
-    return found == m_indexByKey.end() ? -1 : found->second;
 }

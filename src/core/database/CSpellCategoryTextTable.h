@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 #include "database/GameTypes.h"
 
@@ -19,12 +20,12 @@ public:
     DbResult LoadCategoryTexts(const std::string& folder);
 
     int Count() const { return static_cast<int>(m_records.size()); }
-    int FindByKey(std::string_view key) const;
+    int FindByKey(std::string_view key) const { return m_indexByKey.Find(key); }
     const std::string& Key(int index) const { return m_records[index].key; }
     const std::string& Title(int index) const { return m_records[index].title; }
     const std::string& Text(int index) const { return m_records[index].text; }
 
 private:
     std::vector<CSpellCategoryText> m_records;
-    NoCaseIndex m_indexByKey;  // first record of each key
+    CNoCaseNameIndex m_indexByKey;
 };

@@ -31,7 +31,7 @@ DbResult CSpellLineTable::LoadSpellLines(const std::string& folder, const CSpell
 {
     m_records.clear();
     m_indexById.clear();
-    m_indexByName.clear();
+    m_indexByName.Clear();
     m_categories = &categories;
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "spelllines.dat")))
@@ -56,7 +56,7 @@ DbResult CSpellLineTable::LoadSpellLines(const std::string& folder, const CSpell
                 return DbResult::UnknownSpellCategory;
         }
         m_indexById.emplace(line.id, static_cast<int>(m_records.size()));
-        m_indexByName.try_emplace(line.name, static_cast<int>(m_records.size()));
+        m_indexByName.Add(line.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(line));
     } while (reader.NextLine());
     return DbResult::Loaded;
@@ -66,12 +66,6 @@ int CSpellLineTable::FindById(std::int32_t id) const
 {
     const auto found = m_indexById.find(id);
     return found == m_indexById.end() ? -1 : found->second;
-}
-
-int CSpellLineTable::FindByName(std::string_view name) const
-{
-    const auto found = m_indexByName.find(name);
-    return found == m_indexByName.end() ? -1 : found->second;
 }
 
 const std::vector<int>& CSpellLineTable::Categories(int index, bool base) const

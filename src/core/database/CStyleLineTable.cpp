@@ -4,13 +4,13 @@
 
 #include "database/CDatReader.h"
 #include "database/CStyleTable.h"
-#include "database/ExchangeSort.h"
+#include "database/LevelSortedNames.h"
 
 DbResult CStyleLineTable::LoadStyleLines(const std::string& folder, const CStyleTable& styles)
 {
     m_records.clear();
     m_indexById.clear();
-    m_indexByName.clear();
+    m_indexByName.Clear();
     m_styles = &styles;
     CDatReader reader;
     if (!reader.Open(DataFilePath(folder, "stylelines.dat")))
@@ -39,7 +39,7 @@ DbResult CStyleLineTable::LoadStyleLines(const std::string& folder, const CStyle
                 break;
         }
         m_indexById.emplace(line.id, static_cast<int>(m_records.size()));
-        m_indexByName.try_emplace(line.name, static_cast<int>(m_records.size()));
+        m_indexByName.Add(line.name, static_cast<int>(m_records.size()));
         m_records.push_back(std::move(line));
     } while (reader.NextLine());
     return result;
@@ -49,12 +49,6 @@ int CStyleLineTable::FindById(std::int32_t id) const
 {
     const auto found = m_indexById.find(id);
     return found == m_indexById.end() ? -1 : found->second;
-}
-
-int CStyleLineTable::FindByName(std::string_view name) const
-{
-    const auto found = m_indexByName.find(name);
-    return found == m_indexByName.end() ? -1 : found->second;
 }
 
 int CStyleLineTable::FindStyle(int index, std::string_view name) const
@@ -70,23 +64,5 @@ int CStyleLineTable::FindStyle(int index, std::string_view name) const
 
 NamedLevels CStyleLineTable::StyleList(int index) const
 {
-    NamedLevels list;
-    if (!m_styles)
-        return list;
-    for (const int style : m_records[index].styles) {
-        if (style < 0 || style >= m_styles->Count())
-            continue;
-        list.names.push_back(m_styles->Name(style));
-        list.levels.push_back(m_styles->Level(style));
-    }
-    // Deliberately this exchange sort and not a stable one: styles of equal level
-    // must come out in the order it gives, wherever the list is shown.
-    const std::size_t n = list.levels.size();
-    ExchangeSort(
-        n, [&](std::size_t i, std::size_t j) { return list.levels[i] > list.levels[j]; },
-        [&](std::size_t i, std::size_t j) {
-            std::swap(list.levels[i], list.levels[j]);
-            std::swap(list.names[i], list.names[j]);
-        });
-    return list;
+    return LevelSortedNames(m_styles, m_records[index].styles);
 }

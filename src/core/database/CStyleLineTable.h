@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "database/CNoCaseNameIndex.h"
 #include "database/DbResult.h"
 #include "database/GameTypes.h"
 
@@ -24,7 +25,7 @@ public:
     int Count() const { return static_cast<int>(m_records.size()); }
     const CStyleLineInfo& Info(int index) const { return m_records[index]; }
     int FindById(std::int32_t id) const;
-    int FindByName(std::string_view name) const;
+    int FindByName(std::string_view name) const { return m_indexByName.Find(name); }
     std::int32_t Id(int index) const { return m_records[index].id; }
     const std::string& Name(int index) const { return m_records[index].name; }
     const std::vector<int>& Styles(int index) const { return m_records[index].styles; }
@@ -36,5 +37,5 @@ private:
     std::vector<CStyleLineInfo> m_records;
     const CStyleTable* m_styles = nullptr;
     std::unordered_map<std::int32_t, int> m_indexById;  // first record of each id
-    NoCaseIndex m_indexByName;  // first record of each name
+    CNoCaseNameIndex m_indexByName;
 };

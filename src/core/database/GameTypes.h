@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // 0 Caldor, 1 Glenmora, 2 Nordhal, -1 none or unknown.
@@ -40,8 +39,6 @@ struct NoCaseEqual {
     using is_transparent = void;
     bool operator()(std::string_view a, std::string_view b) const { return EqualsNoCase(a, b); }
 };
-// Name -> record index, names compared as the data files compare them.
-using NoCaseIndex = std::unordered_map<std::string, int, NoCaseHash, NoCaseEqual>;
 
 // Two parallel lists handed to callers: names and the level of each.
 struct NamedLevels {

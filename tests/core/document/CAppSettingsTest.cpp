@@ -16,8 +16,8 @@
 namespace {
 
 const std::vector<NamedValue> kDefaults = {
-    {"TOOLTIP_DELAY", 500},     {"UI_TOOLTIPS", 1},         {"SAVE_MODIFIED", 1}, {"SHOW_EXPERIMENTAL", 0},
-    {"SHOW_OLD_RAS", 0},        {"DONT_SAVE_SELECTION", 0}, {"DEFAULT_DB", 0},
+    {"TOOLTIP_DELAY", 500}, {"UI_TOOLTIPS", 1},         {"SAVE_MODIFIED", 1}, {"SHOW_EXPERIMENTAL", 0},
+    {"SHOW_OLD_RAS", 0},    {"DONT_SAVE_SELECTION", 0}, {"DEFAULT_DB", 0},
 };
 
 const char* const kCannotCreate = "can't create 'config.bin'! Unable to save settings";
@@ -54,9 +54,9 @@ CAppSettings UsedSettings()
     settings.Set(setting::LAST_CLASS, 17);
     settings.Set(setting::LAST_RACE, -1);
     settings.Set(setting::LAST_PAGE, 4);
-    for (const std::string_view key : {setting::PrintNoStyles, setting::PrintAllStyles, setting::PrintStyleSort,
-                                       setting::PrintNoSpells, setting::PrintAllSpells, setting::PrintSpellDesc,
-                                       setting::PrintNoRAs, setting::PrintAllRAs})
+    for (const std::string_view key :
+         {setting::PrintNoStyles, setting::PrintAllStyles, setting::PrintStyleSort, setting::PrintNoSpells,
+          setting::PrintAllSpells, setting::PrintSpellDesc, setting::PrintNoRAs, setting::PrintAllRAs})
         settings.Set(key, 1);
     return settings;
 }

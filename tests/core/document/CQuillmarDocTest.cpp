@@ -45,7 +45,6 @@ protected:
     RecordingObserver observer;
 };
 
-
 TEST_F(MiniDoc, NewTakesTheRememberedSelectionCorrectedToWhatTheDatabaseOffers)
 {
     struct Case {
@@ -53,12 +52,10 @@ TEST_F(MiniDoc, NewTakesTheRememberedSelectionCorrectedToWhatTheDatabaseOffers)
         const char *realm, *className, *race;
     };
     const std::vector<Case> cases = {
-        {0, 0, 0, "Caldor", "Cleric", "Human"},
-        {1, 1, 2, "Glenmora", "Blademaster", "Sylvan"},
+        {0, 0, 0, "Caldor", "Cleric", "Human"},       {1, 1, 2, "Glenmora", "Blademaster", "Sylvan"},
         {2, 0, 0, "Nordhal", "Pyromancer", "Dwarf"},  // class and race of another realm
-        {0, 2, 4, "Caldor", "Cleric", "Human"},
-        {2, 2, 5, "Nordhal", "Pyromancer", "Jotun"},
-        {7, 99, -4, "Caldor", "Cleric", "Human"},     // stale values: first of everything
+        {0, 2, 4, "Caldor", "Cleric", "Human"},       {2, 2, 5, "Nordhal", "Pyromancer", "Jotun"},
+        {7, 99, -4, "Caldor", "Cleric", "Human"},      // stale values: first of everything
         {-1, 2, 5, "Nordhal", "Pyromancer", "Jotun"},  // no realm: the class's realm
     };
     for (const Case& c : cases) {
@@ -67,8 +64,8 @@ TEST_F(MiniDoc, NewTakesTheRememberedSelectionCorrectedToWhatTheDatabaseOffers)
         settings.Set(setting::LAST_CLASS, c.lastClass);
         settings.Set(setting::LAST_RACE, c.lastRace);
         doc.New();
-        const std::string label =
-            std::to_string(c.lastRealm) + "/" + std::to_string(c.lastClass) + "/" + std::to_string(c.lastRace);
+        const std::string label = std::to_string(c.lastRealm) + "/" + std::to_string(c.lastClass) + "/" +
+                                  std::to_string(c.lastRace);
         EXPECT_EQ(doc.GetRealm(), c.realm) << label;
         EXPECT_EQ(doc.GetClass(), c.className) << label;
         EXPECT_EQ(doc.GetRace(), c.race) << label;
@@ -112,7 +109,6 @@ TEST_F(MiniDoc, NewEmptiesAUsedDocument)
     EXPECT_FALSE(doc.IsRespecAt(level_slot::SlotOfLevel(30.0f)));
 }
 
-
 TEST_F(MiniDoc, ChangingTheClassClearsRaisesPlansAndOldRulesAbilitiesButTheSameNameKeepsThem)
 {
     doc.New();
@@ -148,7 +144,6 @@ TEST_F(MiniDoc, ChangingTheClassClearsRaisesPlansAndOldRulesAbilitiesButTheSameN
     EXPECT_EQ(settings.Get(setting::LAST_CLASS), 3);
 }
 
-
 TEST_F(MiniDoc, SetLevelClampsAndMarksModifiedOnlyInSingleMode)
 {
     struct Case {
@@ -173,8 +168,8 @@ TEST_F(MiniDoc, SetLevelClampsAndMarksModifiedOnlyInSingleMode)
 
 TEST_F(MiniDoc, SetRealmRankClampsAndModifies)
 {
-    for (const auto& [code, stored] : {std::pair{-5, 0}, std::pair{0, 0}, std::pair{57, 57}, std::pair{110, 110},
-                                       std::pair{111, 110}, std::pair{100000, 110}}) {
+    for (const auto& [code, stored] : {std::pair{-5, 0}, std::pair{0, 0}, std::pair{57, 57},
+                                       std::pair{110, 110}, std::pair{111, 110}, std::pair{100000, 110}}) {
         doc.New();
         doc.SetRealmRank(code);
         EXPECT_EQ(doc.GetRealmRank(), stored) << code;

@@ -261,6 +261,7 @@ TEST_F(CharacterFile, RecordNumbersAtTheEndsOfTheirTables)
     const Probe race = [](const CQuillmarDoc& d) { return d.GetRace(); };
     const Probe cls = [](const CQuillmarDoc& d) { return d.GetClass(); };
     const Probe realm = [](const CQuillmarDoc& d) { return d.GetRealm(); };
+    const Probe raise = [](const CQuillmarDoc& d) { return std::to_string(d.GetStatRaises()[1]); };
     const Probe rank = [](const CQuillmarDoc& d) { return std::to_string(d.GetRealmRank()); };
     const Probe slot20 = [](const CQuillmarDoc& d) { return std::to_string(d.SpecPlan(20).Count()); };
     const Probe autoTrain = [](const CQuillmarDoc& d) { return std::to_string(d.AutoTrainMasks().Count()); };
@@ -283,7 +284,9 @@ TEST_F(CharacterFile, RecordNumbersAtTheEndsOfTheirTables)
         {kClassAt, db.Classes().Count(), cls,
          "class number " + std::to_string(db.Classes().Count()) + " (class)"},
         {kRealmAt, 2, realm, RealmName(2)},
-        {kRealmAt, 3, realm, ""},
+        {kRankAt - 28, 18, raise, "18"},
+        {kRankAt - 28, 19, raise, "18"},
+        {kRankAt - 28, -1, raise, "0"},
         {kRankAt, 110, rank, "110"},
         {kRankAt, 111, rank, "110"},
         {kRankAt, -1, rank, "0"},

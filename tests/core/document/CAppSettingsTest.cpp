@@ -44,7 +44,6 @@ std::string Contents(const std::filesystem::path& path)
     return bytes;
 }
 
-// A settings object whose remembered choices and print options are all set.
 CAppSettings UsedSettings()
 {
     CAppSettings settings;
@@ -53,11 +52,7 @@ CAppSettings UsedSettings()
     settings.Set(setting::LAST_REALM, 2);
     settings.Set(setting::LAST_CLASS, 17);
     settings.Set(setting::LAST_RACE, -1);
-    settings.Set(setting::LAST_PAGE, 4);
-    for (const std::string_view key :
-         {setting::PrintNoStyles, setting::PrintAllStyles, setting::PrintStyleSort, setting::PrintNoSpells,
-          setting::PrintAllSpells, setting::PrintSpellDesc, setting::PrintNoRAs, setting::PrintAllRAs})
-        settings.Set(key, 1);
+    settings.Set(setting::PrintAllRAs, 1);
     return settings;
 }
 
@@ -72,7 +67,6 @@ TEST(AppSettings, SaveThenLoadGivesTheSamePairsInTheSameOrder)
     loaded.Set("SOMETHING_ELSE", 3);
     EXPECT_EQ(loaded.Load(file), CAppSettings::LoadResult::Read);
     EXPECT_EQ(PairsOf(loaded), PairsOf(saved));
-    EXPECT_EQ(loaded.Get(setting::LAST_RACE), -1);
     EXPECT_FALSE(loaded.Values().Contains("SOMETHING_ELSE"));
 }
 
@@ -136,6 +130,27 @@ TEST(AppSettingsSave, ReadOnlyFolderShowsTheMessageAndKeepsTheOldFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no leftovers
 }
 
-// SettingsFileLocation ----------------------------------------------------------------
+TEST(SettingsFileLocation, BesideTheProgramOnlyWhereTheFileMayBeWritten)
+{
+    struct Case {
+        mode_t folderMode, fileMode;  // fileMode 0: no file yet
+        bool beside;
+    };
+    for (const Case& c : {Case{0777, 0, true}, Case{0777, 0666, true}, Case{0777, 0444, false},
+                          Case{0555, 0, false}, Case{0555, 0666, false}}) {
+        TempDataFolder program, user;
+        if (c.fileMode != 0) {
+            program.Write("config.bin", "");
+            ::chmod((program.Path() / "config.bin").c_str(), c.fileMode);
+        }
+        ::chmod(program.Path().c_str(), c.folderMode);
+        const auto expected = (c.beside ? program.Path() : user.Path()) / "config.bin";
+        const std::optional<bool> matched =
+            RunUnprivileged([&] { return SettingsFileLocation(program.Path(), user.Path()) == expected; });
+        ::chmod(program.Path().c_str(), 0700);
+        ASSERT_TRUE(matched.has_value()) << "could not give up root's privileges";
+        EXPECT_TRUE(*matched) << std::oct << c.folderMode << " " << c.fileMode;
+    }
+}
 
 }  // namespace

@@ -143,28 +143,6 @@ TEST_F(CharacterFile, TheOtherDataLanguageWritesTheSameBytes)
     EXPECT_EQ(FieldsOf(*german).bytes, Golden("v2006"));
 }
 
-// The English texts are checked where a load shows them.
-TEST_F(CharacterFile, GermanVersionPromptTexts)
-{
-    struct Case {
-        FileVersionMessage message;
-        const char* text;
-    };
-    for (const Case& c :
-         {Case{FileVersionMessage::FromNewerVersion,
-               "Diese Datei wurde mit einer neueren Version erzeugt.\nSie können Versuchen diese Datei zu "
-               "laden, "
-               "allerdings kann dies zu nicht absehbaren Fehlern führen."},
-          Case{FileVersionMessage::TooOld, "Diese Datei wurde mit einer sehr altern Programm Version "
-                                           "erzeugt.\nDiese Version kann leider nicht "
-                                           "mehr geladen werden."},
-          Case{FileVersionMessage::FromOlderVersion,
-               "Diese Datei wurde mit einer älteren Programmversion erzeugt.\nSie sollten diese Datei erneut "
-               "speicher, da diese Version ggf. später nicht mehr Unterstützt wird."}}) {
-        EXPECT_EQ(FileVersionText(c.message, UiLanguage::German), c.text);
-    }
-}
-
 TEST_F(CharacterFile, ANewerFileLoadsOnlyWhenTheUserAgrees)
 {
     RecordingPrompt cancel(PromptAnswer::Cancel);

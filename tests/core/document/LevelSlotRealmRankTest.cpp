@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "document/LevelSlot.h"
+#include "document/RealmRank.h"
 
 namespace {
 
@@ -22,6 +23,12 @@ TEST(LevelSlot, SlotOfLevel)
     }
 }
 
-// Realm rank codes ---------------------------------------------------------------------
+TEST(RealmRank, TitlesOnlyForCodesAndRealmsThatExist)
+{
+    for (const auto& [code, realm] : {std::pair{0, 0}, std::pair{110, 2}})
+        EXPECT_NE(realm_rank::Title(code, realm, false), "") << code << "/" << realm;
+    for (const auto& [code, realm] : {std::pair{111, 0}, std::pair{-1, 0}, std::pair{0, -1}, std::pair{0, 3}})
+        EXPECT_EQ(realm_rank::Title(code, realm, true), "") << code << "/" << realm;
+}
 
 }  // namespace

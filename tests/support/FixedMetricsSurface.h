@@ -1,9 +1,7 @@
-// A drawing surface with fixed glyph metrics, so that a layout comes out the
-// same on every machine: every character is 6 pixels wide (7 in a bold font,
-// weight above 400); a run is as high as the font, 2 more when bold, and the
-// cell height is the same. It keeps the font and colour state and draws
-// nothing; the golden tests, the fuzz target and the benchmark derive from it
-// to record, check or count the drawing calls.
+// A drawing surface with fixed glyph metrics, the same on every machine: a
+// character is 6 pixels wide (7 bold, weight above 400), a run as high as the
+// font (2 more bold). It keeps font and colours and draws nothing; the golden
+// tests, the fuzz target and the benchmark derive from it to record the calls.
 #pragma once
 
 #include <string_view>

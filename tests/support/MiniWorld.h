@@ -1,13 +1,10 @@
-// A small but complete game world (races, styles, spells and classes) written
-// into a temporary data folder and loaded through the real loaders, for tests
-// of the tables that resolve against classes and lines. Tests add their own
-// files (ras.csv, abilities.dat, …) to `folder` and load them against the
-// tables held here.
+// A small but complete game world (races, styles, spells and classes: the files
+// of tests/data/mini) copied into a temporary folder and loaded through the real
+// loaders. Tests add their own files (ras.csv, …) to `folder` and load them
+// against the tables held here.
 #pragma once
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "database/CClassTable.h"
 #include "database/CRaceTable.h"
@@ -21,13 +18,12 @@
 
 namespace mini {
 
-// Record indices of the world, in file order.
+// Record indices, in file order. Restoration has the part "Restoration Mastery".
 enum Race : int { kHuman, kHighborn, kSylvan, kFennic, kDwarf, kJotun };
 enum StyleLine : int { kSword, kShield, kDagger, kStaff };
-// Restoration has the specialisation part "Restoration Mastery"; the others none.
 enum SpellLine : int { kRestoration, kFlames, kWarding };
 
-// Classes with their lines, in the class's own order:
+// Classes with their lines in the class's own order (* auto-trained):
 //   Cleric      (Caldor)   style lines Shield;              spell lines Restoration*, Warding
 //   Blademaster (Glenmora) style lines Sword*, Shield, Dagger; no spell lines
 //   Pyromancer  (Nordhal)  style lines Staff;               spell lines Flames, Restoration
@@ -35,23 +31,16 @@ enum SpellLine : int { kRestoration, kFlames, kWarding };
 enum Class : int { kCleric, kBlademaster, kPyromancer, kValkyrie };
 
 // Spell-line ids as the data files name them.
-constexpr int kRestorationId = 7;
-constexpr int kFlamesId = 8;
-constexpr int kWardingId = 9;
+constexpr int kRestorationId = 7, kFlamesId = 8, kWardingId = 9;
 
 }  // namespace mini
 
 class MiniWorld {
 public:
-    MiniWorld();
-    MiniWorld(const MiniWorld&) = delete;
-    MiniWorld& operator=(const MiniWorld&) = delete;
+    MiniWorld();  // not copyable: it owns its folder
 
     std::string Path() const { return folder.PathText(); }
-    // True when every file of the world loaded with no error.
-    bool AllLoaded() const;
-    // The file and result of every loader that did not return 0.
-    std::vector<std::pair<std::string, DbResult>> Failures() const;
+    bool AllLoaded() const { return m_loaded; }
 
     TempDataFolder folder;
     CRaceTable races;
@@ -64,5 +53,5 @@ public:
     CClassTable classes;
 
 private:
-    std::vector<std::pair<std::string, DbResult>> m_results;
+    bool m_loaded = false;
 };

@@ -1,5 +1,4 @@
-// A prompt that records every message and answers with a preset answer, so
-// tests can assert on exact captions, texts and buttons.
+// A prompt that records every message and gives a preset answer.
 #pragma once
 
 #include <vector>

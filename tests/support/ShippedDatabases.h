@@ -1,11 +1,10 @@
-// A test fixture base that loads the shipped data once per test suite, in
-// both languages.
+// A test fixture base that loads the shipped data of both languages once per suite
+// (kept until the next suite loads it again).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
 
 #include "database/CGameDatabase.h"
 #include "support/TempDataFolder.h"
@@ -14,17 +13,15 @@ class ShippedDatabases : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        for (const char* folder : {"de", "en"}) {
-            auto database = std::make_unique<CGameDatabase>(ShippedDataRoot().string());
-            database->Load(folder);
-            ASSERT_TRUE(database->IsLoaded()) << folder;
-            (std::string(folder) == "de" ? s_german : s_english) = std::move(database);
-        }
+        s_german = Loaded("de");
+        s_english = Loaded("en");
     }
-    static void TearDownTestSuite()
+    static std::unique_ptr<CGameDatabase> Loaded(const char* folder)
     {
-        s_german.reset();
-        s_english.reset();
+        auto database = std::make_unique<CGameDatabase>(ShippedDataRoot().string());
+        database->Load(folder);
+        EXPECT_TRUE(database->IsLoaded()) << folder;
+        return database;
     }
 
     static inline std::unique_ptr<CGameDatabase> s_german, s_english;

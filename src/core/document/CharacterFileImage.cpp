@@ -1,7 +1,6 @@
 #include "document/CharacterFileImage.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "document/CByteReader.h"
 
@@ -176,9 +175,8 @@ ParseResult ParseImage(std::string_view bytes)
 
 std::optional<std::string> SerializeImage(const FileImage& image)
 {
-    constexpr auto kMaxCount = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
-    if (image.autoTrain.size() > kMaxCount || image.realmAbilities.size() > kMaxCount ||
-        image.realmAbilitiesNf.size() > kMaxCount)
+    if (!CountFits(image.autoTrain.size()) || !CountFits(image.realmAbilities.size()) ||
+        !CountFits(image.realmAbilitiesNf.size()))
         return std::nullopt;
 
     CByteWriter out;
@@ -195,7 +193,7 @@ std::optional<std::string> SerializeImage(const FileImage& image)
     out.WriteI32(image.race);
     out.WriteI32(image.classIndex);
     for (const auto& entries : image.plan) {
-        if (entries.size() > kMaxCount)
+        if (!CountFits(entries.size()))
             return std::nullopt;
         out.WriteI32(static_cast<std::int32_t>(entries.size()));
         for (const PlanEntry& entry : entries) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -95,6 +96,13 @@ struct ParseResult {
 // bytes after the last field are left alone, as newer versions may add some.
 // Stops at the first damage; then only image.version may be used.
 ParseResult ParseImage(std::string_view bytes);
+
+// Whether a list of this many entries can be stored: its count is a signed
+// 32-bit number.
+constexpr bool CountFits(std::size_t entries)
+{
+    return entries <= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+}
 
 // The bytes of the current layout. Fails (nothing) when a list cannot be
 // stored, for example more than 255 options.

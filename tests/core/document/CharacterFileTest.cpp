@@ -2,63 +2,30 @@
 
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "common/FileIo.h"
-#include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
-#include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
 #include "document/CharacterFile.h"
 #include "document/CharacterFileImage.h"
-#include "document/GameContent.h"
-#include "support/ShippedDatabases.h"
 #include "support/RecordingPrompt.h"
+#include "support/ShippedDatabases.h"
 #include "support/TempDataFolder.h"
 #include "support/WriteFailures.h"
 
 namespace {
 
-// Every stored field of a document, to compare two documents in one go.
-struct DocumentFields {
-    std::string realm, race, className;
-    float level = 0;
-    std::array<std::int32_t, kStatCount> raises{};
-    int realmRank = 0, extraPoints = 0, careerMode = 0, masterOption = 0, masterLevel = 0;
-    CNamedValueList options, autoTrain, realmAbilities, realmAbilitiesNf;
-    std::vector<CNamedValueList> plan;
-    std::vector<bool> respec;  // only on slots with plan entries, the only ones a file keeps
-
-    bool operator==(const DocumentFields&) const = default;
-};
-
-DocumentFields FieldsOf(const CQuillmarDoc& doc)
-{
-    DocumentFields fields{doc.GetRealm(),
-                          doc.GetRace(),
-                          doc.GetClass(),
-                          doc.GetLevel(),
-                          doc.GetStatRaises(),
-                          doc.GetRealmRank(),
-                          doc.GetExtraSpecPoints(),
-                          doc.IsCareerMode(),
-                          doc.GetMasterLevelOption(),
-                          doc.GetMasterLevel(),
-                          doc.Options(),
-                          doc.AutoTrainMasks(),
-                          doc.RealmAbilities(),
-                          doc.RealmAbilitiesNf(),
-                          {},
-                          {}};
-    for (int slot = 0; slot < CQuillmarDoc::kSlotCount; ++slot) {
-        fields.plan.push_back(doc.SpecPlan(slot));
-        fields.respec.push_back(!doc.SpecPlan(slot).IsEmpty() && doc.IsRespecAt(slot));
-    }
-    return fields;
-}
+// Offsets in the committed files of the current layout (one option, "CarrerMode").
+constexpr std::size_t kRankAt = 63, kRealmAt = 71, kRaceAt = 75, kClassAt = 79, kSlot0At = 83;
+constexpr std::size_t kSlot20StyleAt = kSlot0At + 20 * 4 + 4 + 4;
+// Counted from the end: auto-train (1 entry), realm abilities (2), new ones (1), master levels.
+constexpr std::size_t kAutoTrainCountFromEnd = 56, kAbilityFromEnd = 36, kAbilityNfFromEnd = 16;
 
 std::string Contents(const std::filesystem::path& path)
 {
@@ -67,69 +34,55 @@ std::string Contents(const std::filesystem::path& path)
     return bytes;
 }
 
+std::string Golden(const std::string& name)
+{
+    return Contents(std::filesystem::path(QUILLMAR_TEST_DATA) / "chr" / (name + ".chr"));
+}
+
+std::string Patched(std::string bytes, std::size_t offset, std::int32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + static_cast<std::size_t>(i)] =
+            static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+// What a file keeps of a document, and the career plan computed from it.
+struct DocumentFields {
+    std::string bytes;
+    std::vector<CNamedValueList> result;
+
+    bool operator==(const DocumentFields&) const = default;
+};
+
+DocumentFields FieldsOf(const CQuillmarDoc& doc)
+{
+    DocumentFields fields;
+    EXPECT_TRUE(CharacterFileBytes(doc, fields.bytes, UiLanguage::English).ok);
+    for (int slot = 0; slot < CQuillmarDoc::kSlotCount; ++slot)
+        fields.result.push_back(doc.SpecResult(slot));
+    return fields;
+}
+
+constexpr const char* kOlderText = "This file was created by an old program version.\nYou should re-save it "
+                                   "to keep combatible with further version.";
+constexpr const char* kNewerText =
+    "This file was created by a newer version.\nYou should update you Quillmar.exe.\n"
+    "Loading this file will lead into a unknown program-state.\nLoad anyway?";
+constexpr const char* kTooOldText =
+    "This file was created by a realy old program version.\nIt's not possible to load it.";
+
 class CharacterFile : public ShippedDatabases {
 protected:
-    static CGameDatabase& English() { return *s_english; }
-    static CGameDatabase& German() { return *s_german; }
-
-    std::unique_ptr<CQuillmarDoc> NewDoc(CGameDatabase& database)
+    std::unique_ptr<CQuillmarDoc> NewDoc(CGameDatabase* database = nullptr)
     {
-        return std::make_unique<CQuillmarDoc>(database, m_settings);
-    }
-
-    // A career character of a class with spell lines, style lines and an
-    // auto-train line, with something in every section of the file.
-    std::unique_ptr<CQuillmarDoc> FullCharacter(CGameDatabase& database)
-    {
-        auto doc = NewDoc(database);
-        const CClassTable& classes = database.Classes();
-        int chosen = -1;
-        for (int i = 0; i < classes.Count() && chosen < 0; ++i) {
-            if (!classes.SpellLines(i).empty() && !classes.StyleLines(i).empty() &&
-                !database.RealmAbilities().ListForClass(i).names.empty() &&
-                !database.RealmAbilitiesNf().ListForClass(i).empty())
-                chosen = i;
-        }
-        EXPECT_GE(chosen, 0);
-        database.SelectClass(classes.Name(chosen));
-        doc->SetRealm(database.RealmNameOfSelection());
-        doc->SetClass(classes.Name(chosen));
-        doc->SetRace(database.RaceNames().front());
-        doc->SetOption(doc_option::CoopMode, 1);
-        doc->SetCareerMode(1);
-        doc->SetLevel(42.5f);
-        doc->SetRealmRank(57);
-        doc->SetExtraSpecPoints(9);
-        doc->AddStatRaise(0, 10);
-        doc->AddStatRaise(7, 3);
-        const std::vector<std::string> lines = doc->SkillLines();
-        for (int slot = 10; slot <= 60; slot += 5) {
-            doc->SetLevel(level_slot::LevelOfSlot(slot));
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                doc->SetSpecLevel(lines[i], slot / 3 + static_cast<int>(i));
-        }
-        doc->SetRespecAt(level_slot::LevelOfSlot(30), true);
-        doc->SetAutoTrain(lines.front(), 0x1F);
-        doc->SetAutoTrain(lines.back(), 0x3);
-        doc->SetRealmAbility(database.RealmAbilities().ListForClass(chosen).names.front(), 2);
-        doc->SetRealmAbilityNf(database.RealmAbilitiesNf().ListForClass(chosen).front(), 3);
-        doc->SetMasterLevelOption(1);
-        doc->SetMasterLevel(7);
-        doc->SetLevel(42.5f);
+        auto doc = std::make_unique<CQuillmarDoc>(database ? *database : *s_english, m_settings);
+        doc->New();
         return doc;
     }
-
-    CharacterLoadResult LoadBytes(CQuillmarDoc& doc, const std::string& bytes)
+    CharacterLoadResult Load(CQuillmarDoc& doc, const std::string& bytes, CPrompt* prompt = nullptr)
     {
-        return LoadCharacterBytes(doc, bytes, "hero.chr", &m_prompt, UiLanguage::English);
-    }
-
-    std::vector<std::string> PromptTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const PromptMessage& message : m_prompt.messages)
-            texts.push_back(message.caption + "|" + message.text);
-        return texts;
+        return LoadCharacterBytes(doc, bytes, "hero.chr", prompt ? prompt : &m_prompt, UiLanguage::English);
     }
 
     CAppSettings m_settings;
@@ -137,440 +90,304 @@ protected:
     TempDataFolder m_folder;
 };
 
-// Builds a file of any layout version field by field, as that version wrote it.
-class OldFile {
-public:
-    explicit OldFile(std::uint32_t version) : m_version(version)
-    {
-        m_out.WriteBytes("CHAR");
-        m_out.WriteU32(version);
-    }
-
-    // Options, level, stats, rank, extra points, realm, race and class.
-    OldFile& Header(std::int32_t realm, std::int32_t race, std::int32_t classPosition, float level = 50.0f)
-    {
-        m_out.WriteU8(0);
-        m_out.WriteF32(level);
-        for (int i = 0; i < kStatCount; ++i)
-            m_out.WriteI32(i);
-        m_out.WriteI32(12);
-        if (m_version >= chr::kExtraPointsSince)
-            m_out.WriteI32(4);
-        m_out.WriteI32(realm);
-        m_out.WriteI32(race);
-        m_out.WriteI32(classPosition);
-        return *this;
-    }
-
-    // Slot 60 holds the given (spell line, style line, level) entries, all others none.
-    OldFile& Plan(const std::vector<std::array<std::int32_t, 3>>& slot60)
-    {
-        for (int slot = 0; slot < chr::kSlotCount; ++slot) {
-            if (slot < 60) {
-                m_out.WriteI32(0);
-                continue;
-            }
-            m_out.WriteI32(static_cast<std::int32_t>(slot60.size()));
-            for (const auto& [spell, style, level] : slot60) {
-                m_out.WriteI32(spell);
-                m_out.WriteI32(style);
-                m_out.WriteI32(level);
-                if (m_version >= chr::kRespecFlagsSince)
-                    m_out.WriteU8(0);
-            }
-        }
-        return *this;
-    }
-
-    OldFile& Sections(const std::vector<std::array<std::int32_t, 3>>& autoTrain = {},
-                      const std::vector<std::array<std::int32_t, 2>>& abilities = {},
-                      const std::vector<std::array<std::int32_t, 2>>& abilitiesNf = {})
-    {
-        m_out.WriteI32(static_cast<std::int32_t>(autoTrain.size()));
-        for (const auto& [spell, style, mask] : autoTrain) {
-            m_out.WriteI32(spell);
-            m_out.WriteI32(style);
-            m_out.WriteI32(mask);
-        }
-        m_out.WriteI32(static_cast<std::int32_t>(abilities.size()));
-        for (const auto& [ability, level] : abilities) {
-            m_out.WriteI32(ability);
-            m_out.WriteI32(level);
-        }
-        if (m_version >= chr::kNewRulesAbilitiesSince) {
-            m_out.WriteI32(static_cast<std::int32_t>(abilitiesNf.size()));
-            for (const auto& [ability, level] : abilitiesNf) {
-                m_out.WriteI32(ability);
-                m_out.WriteI32(level);
-            }
-        }
-        if (m_version > chr::kMasterLevelsAfter) {
-            m_out.WriteI32(1);
-            m_out.WriteI32(5);
-        }
-        return *this;
-    }
-
-    std::string Bytes() const { return m_out.Bytes(); }
-
-private:
-    std::uint32_t m_version;
-    CByteWriter m_out;
-};
-
-// Inverse of the old class renumbering: the position an old file used for a class.
-std::int32_t OldClassPosition(std::int32_t current)
-{
-    for (std::int32_t old = 0; old <= current; ++old) {
-        std::int32_t converted = old > 13 ? old + 1 : old;
-        converted = converted > 28 ? converted + 2 : converted;
-        if (converted == current)
-            return old;
-    }
-    return -100;
-}
-
-// Saving and loading the current layout ----------------------------------------------
-
-TEST_F(CharacterFile, SaveThenLoadGivesTheSameCharacterAndTheSameBytes)
-{
-    auto saved = FullCharacter(English());
-    const auto path = (m_folder.Path() / "hero.chr").string();
-    ASSERT_TRUE(SaveCharacterFile(*saved, path, UiLanguage::English).ok);
-    EXPECT_FALSE(saved->IsModified());
-    EXPECT_TRUE(saved->IsBoundToFile());
-
-    auto loaded = NewDoc(English());
-    const CharacterLoadResult result = LoadCharacterFile(*loaded, path, &m_prompt, UiLanguage::English);
-    ASSERT_TRUE(result.Ok()) << result.error;
-    EXPECT_TRUE(m_prompt.messages.empty());
-    EXPECT_EQ(FieldsOf(*loaded), FieldsOf(*saved));
-    EXPECT_EQ(loaded->GetLevel(), 42.5f);
-    EXPECT_EQ(loaded->CurrentSlot(), 45);
-    EXPECT_FALSE(loaded->IsModified());
-    EXPECT_TRUE(loaded->IsBoundToFile());
-    // The career plan is not stored but rebuilt.
-    for (int slot = 0; slot < CQuillmarDoc::kSlotCount; ++slot)
-        EXPECT_EQ(loaded->SpecResult(slot), saved->SpecResult(slot)) << slot;
-
-    std::string again;
-    ASSERT_TRUE(CharacterFileBytes(*loaded, again, UiLanguage::English).ok);
-    EXPECT_EQ(again, Contents(path));
-}
-
-TEST_F(CharacterFile, StartsWithMagicVersionAndTheOptionBlock)
-{
-    auto doc = NewDoc(English());
-    doc->SetCareerMode(1);
-    std::string bytes;
-    ASSERT_TRUE(CharacterFileBytes(*doc, bytes, UiLanguage::English).ok);
-    const std::string expected = std::string("CHAR\x00\x60\x00\x02\x01\x01\x00\x00\x00\x0A\x00\x00\x00", 17) +
-                                 "CarrerMode";
-    EXPECT_EQ(bytes.substr(0, expected.size()), expected);
-}
-
-// The file stores numbers, so the other data language reads the same records.
-TEST_F(CharacterFile, FileWrittenWithGermanDataLoadsWithEnglishData)
-{
-    auto german = FullCharacter(German());
-    std::string bytes;
-    ASSERT_TRUE(CharacterFileBytes(*german, bytes, UiLanguage::German).ok);
-    auto english = NewDoc(English());
-    ASSERT_TRUE(LoadBytes(*english, bytes).Ok());
-
-    const int classIndex = German().Classes().FindByName(german->GetClass());
-    EXPECT_EQ(english->GetClass(), English().Classes().Name(classIndex));
-    EXPECT_EQ(english->GetRace(), English().Races().Name(German().Races().FindByName(german->GetRace())));
-    for (int slot = 0; slot < CQuillmarDoc::kSlotCount; ++slot) {
-        const CNamedValueList& de = german->SpecPlan(slot);
-        const CNamedValueList& en = english->SpecPlan(slot);
-        ASSERT_EQ(de.Count(), en.Count()) << slot;
-        for (int i = 0; i < de.Count(); ++i)
-            EXPECT_EQ(de.At(i).value, en.At(i).value);
-    }
-    EXPECT_EQ(english->RealmAbilities().Count(), 1);
-    EXPECT_EQ(english->RealmAbilitiesNf().Count(), 1);
-    // And back: the English document writes the German file's bytes.
-    std::string back;
-    ASSERT_TRUE(CharacterFileBytes(*english, back, UiLanguage::English).ok);
-    EXPECT_EQ(back, bytes);
-}
-
-// Old layouts ---------------------------------------------------------------------
-
-TEST_F(CharacterFile, OldClassPositionsAreRenumbered)
+// Every layout version loads, says what it is, and saves in the current layout
+// as a file that loads back to the same character and saves the same bytes.
+TEST_F(CharacterFile, CommittedFilesLoadAndRoundTrip)
 {
     struct Case {
-        std::int32_t stored;
-        std::int32_t current;
-    };
-    for (const Case c : {Case{13, 13}, Case{14, 15}, Case{28, 31}, Case{0, 0}, Case{20, 21}}) {
-        auto doc = NewDoc(English());
-        const std::string bytes = OldFile(0x02004000).Header(0, 0, c.stored).Plan({}).Sections().Bytes();
-        ASSERT_TRUE(LoadBytes(*doc, bytes).Ok()) << c.stored;
-        EXPECT_EQ(doc->GetClass(), English().Classes().Name(c.current)) << c.stored;
-    }
-    // From the current numbering on, positions are taken as they are.
-    auto doc = NewDoc(English());
-    ASSERT_TRUE(LoadBytes(*doc, OldFile(0x02005000).Header(0, 0, 14).Plan({}).Sections().Bytes()).Ok());
-    EXPECT_EQ(doc->GetClass(), English().Classes().Name(14));
-}
-
-TEST_F(CharacterFile, OldSpellLinePositionsAreRenumberedAndExchangedForTheTwoClassGroups)
-{
-    const CSpellLineTable& lines = English().SpellLines();
-    const std::int32_t plainClass = OldClassPosition(0);
-    const std::int32_t swap39Class =
-        OldClassPosition(English().Classes().FindByName(game_content::kSpellLineSwap34And39Class.english));
-    const std::int32_t swap35Class =
-        OldClassPosition(English().Classes().FindByName(game_content::kSpellLineSwap34And35Class.english));
-    struct Case {
-        std::int32_t storedClass;
-        std::int32_t storedPosition;
-        int currentPosition;
-    };
-    const Case cases[] = {
-        {plainClass, 5, 5},     {plainClass, 26, 26},  {plainClass, 27, 29},  {plainClass, 46, 48},
-        {plainClass, 47, 55},   {plainClass, 50, 58},  {plainClass, 32, 34},  {swap39Class, 32, 39},
-        {swap39Class, 37, 34},  {swap39Class, 33, 35}, {swap35Class, 32, 35}, {swap35Class, 33, 34},
-        {swap35Class, 37, 39},
-    };
-    for (const Case& c : cases) {
-        auto doc = NewDoc(English());
-        const std::string bytes =
-            OldFile(0x02004000).Header(0, 0, c.storedClass).Plan({{c.storedPosition, -1, 12}}).Sections().Bytes();
-        const CharacterLoadResult result = LoadBytes(*doc, bytes);
-        ASSERT_TRUE(result.Ok()) << result.error;
-        EXPECT_EQ(doc->SpecPlan(60).Get(lines.Name(c.currentPosition)), 12)
-            << "class " << c.storedClass << " position " << c.storedPosition;
-    }
-}
-
-TEST_F(CharacterFile, VersionTwoOneFileShiftsStylesCorrectsRacesWarnsAndIsModified)
-{
-    const CClassTable& classes = English().Classes();
-    const auto& correction = game_content::kOldFileRaceCorrections[0];
-    const int classIndex = classes.FindByName(correction.className.english);
-    const int oldRace = English().Races().FindByName(correction.oldRace.english);
-    ASSERT_GE(classIndex, 0);
-    ASSERT_GE(oldRace, 0);
-    const std::string bytes = OldFile(0x02001000)
-                                  .Header(1, oldRace, OldClassPosition(classIndex))
-                                  .Plan({{-1, 5, 8}, {-1, 6, 9}})
-                                  .Sections({{-1, 7, 0x3}})
-                                  .Bytes();
-    auto doc = NewDoc(English());
-    const CharacterLoadResult result = LoadBytes(*doc, bytes);
-    ASSERT_TRUE(result.Ok()) << result.error;
-
-    const CStyleLineTable& styles = English().StyleLines();
-    EXPECT_EQ(doc->SpecPlan(60).Get(styles.Name(5)), 8);
-    EXPECT_EQ(doc->SpecPlan(60).Get(styles.Name(7)), 9);
-    EXPECT_EQ(doc->AutoTrainMasks().Get(styles.Name(8)), 0x3);
-    EXPECT_EQ(doc->GetRace(), std::string(correction.newRace.english));
-    EXPECT_EQ(doc->GetExtraSpecPoints(), 0);
-    EXPECT_EQ(doc->GetMasterLevel(), 0);
-    EXPECT_TRUE(doc->RealmAbilitiesNf().IsEmpty());
-    EXPECT_EQ(PromptTexts(), std::vector<std::string>{"Warning|" +
-                                                      std::string(FileVersionText(FileVersionMessage::FromOlderVersion,
-                                                                         UiLanguage::English))});
-    EXPECT_TRUE(doc->IsModified());
-    EXPECT_TRUE(doc->IsBoundToFile());
-}
-
-TEST_F(CharacterFile, EveryOldVersionLoadsWithItsOwnSections)
-{
-    struct Case {
+        const char* name;
         std::uint32_t version;
-        int extraPoints;
-        int masterLevel;
-        int abilitiesNf;
-        bool warned;
+        const char* prompt;  // the one message shown, or none
+        bool modified;
     };
-    const Case cases[] = {
-        {0x02000000, 0, 0, 0, true},  {0x02001000, 0, 0, 0, true},  {0x02002000, 0, 5, 0, false},
-        {0x02003000, 4, 5, 0, false}, {0x02004000, 4, 5, 1, false}, {0x02005000, 4, 5, 1, false},
-        {0x02006000, 4, 5, 1, false},
-    };
-    for (const Case& c : cases) {
+    for (const Case& c :
+         {Case{"v2000", 0x02000000, kOlderText, true}, Case{"v2001", 0x02001000, kOlderText, true},
+          Case{"v2002", 0x02002000, nullptr, false}, Case{"v2003", 0x02003000, nullptr, false},
+          Case{"v2004", 0x02004000, nullptr, false}, Case{"v2005", 0x02005000, nullptr, false},
+          Case{"v2006", 0x02006000, nullptr, false}, Case{"v2007", 0x02007000, kNewerText, false}}) {
+        SCOPED_TRACE(c.name);
         m_prompt.messages.clear();
-        auto doc = NewDoc(English());
-        const std::string bytes =
-            OldFile(c.version).Header(2, 1, 0, 33.0f).Plan({{-1, 0, 4}}).Sections({}, {{0, 1}}, {{0, 2}}).Bytes();
-        const CharacterLoadResult result = LoadBytes(*doc, bytes);
-        ASSERT_TRUE(result.Ok()) << std::hex << c.version << ": " << result.error;
-        EXPECT_EQ(doc->GetExtraSpecPoints(), c.extraPoints) << std::hex << c.version;
-        EXPECT_EQ(doc->GetMasterLevel(), c.masterLevel) << std::hex << c.version;
-        EXPECT_EQ(doc->RealmAbilitiesNf().Count(), c.abilitiesNf) << std::hex << c.version;
-        EXPECT_EQ(doc->GetRealm(), RealmName(2));
-        EXPECT_EQ(doc->GetLevel(), 33.0f);
-        EXPECT_EQ(doc->GetStatRaises()[7], 7);
-        EXPECT_EQ(m_prompt.messages.size(), c.warned ? 1u : 0u) << std::hex << c.version;
-        EXPECT_EQ(doc->IsModified(), c.warned) << std::hex << c.version;
+        auto doc = NewDoc();
+        const auto path =
+            (std::filesystem::path(QUILLMAR_TEST_DATA) / "chr" / (std::string(c.name) + ".chr")).string();
+        const CharacterLoadResult result = LoadCharacterFile(*doc, path, &m_prompt, UiLanguage::English);
+        ASSERT_TRUE(result.Ok()) << result.error;
+        EXPECT_EQ(result.version, c.version);
+        EXPECT_EQ(doc->IsModified(), c.modified);
+        EXPECT_TRUE(doc->IsBoundToFile());
+        ASSERT_EQ(m_prompt.messages.size(), c.prompt ? 1u : 0u);
+        if (c.prompt) {
+            const PromptMessage& shown = m_prompt.messages[0];
+            const bool newer = c.version > chr::kCurrentVersion;
+            EXPECT_EQ(shown.caption, newer ? "Error" : "Warning");
+            EXPECT_EQ(shown.text, c.prompt);
+            EXPECT_EQ(shown.icon, PromptIcon::Warning);
+            EXPECT_EQ(shown.buttons, newer ? PromptButtons::OkCancel : PromptButtons::Ok);
+        }
+        const std::string saved = FieldsOf(*doc).bytes;
+        auto again = NewDoc();
+        ASSERT_TRUE(Load(*again, saved).Ok());
+        EXPECT_EQ(FieldsOf(*again), FieldsOf(*doc));
+        if (c.version >= chr::kCurrentVersion) {
+            EXPECT_EQ(saved, Golden("v2006"));  // a newer file's extra bytes are not kept
+        }
     }
 }
 
-TEST_F(CharacterFile, NewerVersionAsksAndLoadsOnlyOnOk)
+// The file stores numbers, so it reads the same records with the other data language.
+TEST_F(CharacterFile, TheOtherDataLanguageWritesTheSameBytes)
 {
-    const std::string bytes = OldFile(0x02007000).Header(0, 0, 0).Plan({}).Sections().Bytes();
-    const std::string expected =
-        "Error|" + std::string(FileVersionText(FileVersionMessage::FromNewerVersion, UiLanguage::English));
+    auto german = NewDoc(s_german.get());
+    ASSERT_TRUE(LoadCharacterBytes(*german, Golden("v2006"), "held.chr", &m_prompt, UiLanguage::German).Ok());
+    EXPECT_EQ(german->GetClass(), s_german->Classes().Name(0));
+    EXPECT_EQ(FieldsOf(*german).bytes, Golden("v2006"));
+}
 
-    auto doc = NewDoc(English());
-    ASSERT_TRUE(LoadBytes(*doc, bytes).Ok());
-    EXPECT_EQ(PromptTexts(), std::vector<std::string>{expected});
-    EXPECT_EQ(m_prompt.messages[0].buttons, PromptButtons::OkCancel);
-
+TEST_F(CharacterFile, ANewerFileLoadsOnlyWhenTheUserAgrees)
+{
     RecordingPrompt cancel(PromptAnswer::Cancel);
-    auto untouched = NewDoc(English());
-    const CharacterLoadResult result = LoadCharacterBytes(*untouched, bytes, "hero.chr", &cancel, UiLanguage::English);
-    EXPECT_EQ(result.status, CharacterLoadStatus::Cancelled);
-    EXPECT_TRUE(result.error.empty());
+    for (CPrompt* prompt : {static_cast<CPrompt*>(&cancel), static_cast<CPrompt*>(nullptr)}) {
+        auto doc = NewDoc();
+        const DocumentFields before = FieldsOf(*doc);
+        const CharacterLoadResult result =
+            LoadCharacterBytes(*doc, Golden("v2007"), "hero.chr", prompt, UiLanguage::English);
+        EXPECT_EQ(result.status, CharacterLoadStatus::Cancelled);
+        EXPECT_EQ(result.error, "");
+        EXPECT_EQ(FieldsOf(*doc), before);
+        EXPECT_FALSE(doc->IsBoundToFile());
+    }
     EXPECT_EQ(cancel.messages.size(), 1u);
-    EXPECT_FALSE(untouched->IsBoundToFile());
 }
 
-TEST_F(CharacterFile, TooOldAndForeignFiles)
+// A file that does not load leaves the document as it was and says why.
+TEST_F(CharacterFile, BrokenLayoutsFailWithTheirReason)
 {
-    auto doc = NewDoc(English());
-    const CharacterLoadResult old = LoadBytes(*doc, OldFile(0x01FFFFFF).Bytes());
-    EXPECT_EQ(old.status, CharacterLoadStatus::TooOld);
-    ASSERT_EQ(m_prompt.messages.size(), 1u);
-    EXPECT_EQ(m_prompt.messages[0].caption, "Error");
-    EXPECT_EQ(m_prompt.messages[0].text, FileVersionText(FileVersionMessage::TooOld, UiLanguage::English));
-
-    m_prompt.messages.clear();
-    const CharacterLoadResult foreign = LoadBytes(*doc, "PNG\x89 not a character");
-    EXPECT_EQ(foreign.status, CharacterLoadStatus::NotACharacterFile);
-    EXPECT_NE(foreign.error.find("hero.chr"), std::string::npos);
-    EXPECT_TRUE(m_prompt.messages.empty());
+    const std::string good = Golden("v2006");
+    const std::string header = good.substr(0, 8);
+    const std::string ended = "Cannot load \"hero.chr\": the file ends early (in the section ";
+    const std::string impossible = "Cannot load \"hero.chr\": the section ";
+    struct Case {
+        std::string bytes;
+        CharacterLoadStatus status;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"", CharacterLoadStatus::NotACharacterFile, "Cannot load \"hero.chr\": it is not a character file."},
+        {"char" + good.substr(4), CharacterLoadStatus::NotACharacterFile,
+         "Cannot load \"hero.chr\": it is not a character file."},
+        {good.substr(0, 7), CharacterLoadStatus::Damaged, ended + "\"version\", byte 4)."},
+        {Patched(good, 4, 0x01FFFFFF), CharacterLoadStatus::TooOld,
+         "Cannot load \"hero.chr\": " + std::string(kTooOldText) + "."},
+        {header + "\xFF" + good.substr(9), CharacterLoadStatus::Damaged,
+         impossible + "\"options\" gives an impossible count (byte 8)."},
+        // One option in exactly its smallest size, then nothing.
+        {header + "\x01" + std::string(8, '\0'), CharacterLoadStatus::Damaged,
+         ended + "\"level\", byte 17)."},
+        {Patched(good, 13, 0x7FFFFFFF), CharacterLoadStatus::Damaged, ended + "\"options\", byte 17)."},
+        {Patched(good, kSlot0At, -1), CharacterLoadStatus::Damaged,
+         impossible + "\"plan of slot 0\" gives an impossible count (byte 87)."},
+        {Patched(good, kSlot0At, 0x7FFFFFFF), CharacterLoadStatus::Damaged,
+         impossible + "\"plan of slot 0\" gives an impossible count (byte 87)."},
+        // A plan entry that ends the file exactly.
+        {Patched(good.substr(0, kSlot0At + 4 + 13), kSlot0At, 1), CharacterLoadStatus::Damaged,
+         ended + "\"plan of slot 1\", byte 100)."},
+        {Patched(good, good.size() - kAutoTrainCountFromEnd, 5), CharacterLoadStatus::Damaged,
+         impossible + "\"auto-train\" gives an impossible count (byte " +
+             std::to_string(good.size() - kAutoTrainCountFromEnd + 4) + ")."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        m_prompt.messages.clear();
+        auto doc = NewDoc();
+        doc->SetRealmRank(5);
+        const DocumentFields before = FieldsOf(*doc);
+        const CharacterLoadResult result = Load(*doc, c.bytes);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(result.error, c.error);
+        EXPECT_EQ(FieldsOf(*doc), before);
+        EXPECT_TRUE(doc->IsModified());
+        EXPECT_FALSE(doc->IsBoundToFile());
+        EXPECT_EQ(m_prompt.messages.size(), c.status == CharacterLoadStatus::TooOld ? 1u : 0u);
+    }
 }
 
-TEST_F(CharacterFile, StoredMinusOneEntriesFollowTheirRules)
+TEST_F(CharacterFile, EveryCutPointIsDamageAndChangesNothing)
 {
-    auto doc = NewDoc(English());
-    const std::string bytes =
-        OldFile(0x02006000).Header(7, 0, 0).Plan({}).Sections({}, {{-1, 2}, {0, 1}}, {{-1, 3}, {0, 4}}).Bytes();
-    ASSERT_TRUE(LoadBytes(*doc, bytes).Ok());
-    EXPECT_EQ(doc->GetRealm(), "");  // an unknown realm number
-    EXPECT_EQ(doc->RealmAbilities().Count(), 2);
-    EXPECT_EQ(doc->RealmAbilities().Get(""), 2);
-    EXPECT_EQ(doc->RealmAbilitiesNf().Count(), 1);
-    EXPECT_EQ(doc->RealmAbilitiesNf().Get(English().RealmAbilitiesNf().Name(0)), 4);
+    for (const char* name : {"v2000", "v2006"}) {
+        const std::string bytes = Golden(name);
+        auto doc = NewDoc();
+        const DocumentFields before = FieldsOf(*doc);
+        for (std::size_t length = 0; length < bytes.size(); ++length) {
+            const CharacterLoadResult result = Load(*doc, bytes.substr(0, length));
+            EXPECT_EQ(result.status,
+                      length < 4 ? CharacterLoadStatus::NotACharacterFile : CharacterLoadStatus::Damaged)
+                << name << " cut at " << length;
+            EXPECT_NE(result.error.find("\"hero.chr\""), std::string::npos) << result.error;
+        }
+        EXPECT_EQ(FieldsOf(*doc), before) << name;
+        EXPECT_FALSE(doc->IsBoundToFile());
+    }
 }
 
-// Damaged files ---------------------------------------------------------------------
-
-TEST_F(CharacterFile, NumbersThatNameNoRecordFailTheLoadAndChangeNothing)
+// Numbers that name records: the last of a table loads, one past it does not.
+TEST_F(CharacterFile, RecordNumbersAtTheEndsOfTheirTables)
 {
-    const int races = English().Races().Count();
-    const int classes = English().Classes().Count();
+    const CGameDatabase& db = *s_english;
+    const std::string good = Golden("v2006");
+    const std::size_t end = good.size();
+    using Probe = std::string (*)(const CQuillmarDoc&);
+    const Probe race = [](const CQuillmarDoc& d) { return d.GetRace(); };
+    const Probe cls = [](const CQuillmarDoc& d) { return d.GetClass(); };
+    const Probe realm = [](const CQuillmarDoc& d) { return d.GetRealm(); };
+    const Probe raise = [](const CQuillmarDoc& d) { return std::to_string(d.GetStatRaises()[1]); };
+    const Probe rank = [](const CQuillmarDoc& d) { return std::to_string(d.GetRealmRank()); };
+    const Probe slot20 = [](const CQuillmarDoc& d) { return std::to_string(d.SpecPlan(20).Count()); };
+    const Probe autoTrain = [](const CQuillmarDoc& d) { return std::to_string(d.AutoTrainMasks().Count()); };
+    const Probe abilities = [](const CQuillmarDoc& d) { return std::to_string(d.RealmAbilities().Count()); };
+    const Probe abilitiesNf = [](const CQuillmarDoc& d) {
+        return std::to_string(d.RealmAbilitiesNf().Count());
+    };
+    struct Case {
+        std::size_t offset;
+        std::int32_t value;
+        Probe probe;
+        std::string loaded;  // what the probe gives, or the error when not loaded
+    };
+    const Case cases[] = {
+        {kRaceAt, db.Races().Count() - 1, race, db.Races().Name(db.Races().Count() - 1)},
+        {kRaceAt, db.Races().Count(), race, "race number " + std::to_string(db.Races().Count()) + " (race)"},
+        {kRaceAt, -1, race, ""},
+        {kRaceAt, -2, race, "race number -2 (race)"},
+        {kClassAt, db.Classes().Count() - 1, cls, db.Classes().Name(db.Classes().Count() - 1)},
+        {kClassAt, db.Classes().Count(), cls,
+         "class number " + std::to_string(db.Classes().Count()) + " (class)"},
+        {kRealmAt, 2, realm, RealmName(2)},
+        {kRankAt - 28, 18, raise, "18"},
+        {kRankAt - 28, 19, raise, "18"},
+        {kRankAt - 28, -1, raise, "0"},
+        {kRankAt, 110, rank, "110"},
+        {kRankAt, 111, rank, "110"},
+        {kRankAt, -1, rank, "0"},
+        {kSlot20StyleAt, db.StyleLines().Count() - 1, slot20, "1"},
+        {kSlot20StyleAt, db.StyleLines().Count(), slot20,
+         "style line number " + std::to_string(db.StyleLines().Count()) + " (plan of slot 20)"},
+        {kSlot20StyleAt, -1, slot20, "0"},  // written for a name no line had any more
+        {kSlot20StyleAt - 4, 999999, slot20, "spell line number 999999 (plan of slot 20)"},
+        {end - 52, db.SpellLines().Count() - 1, autoTrain, "1"},
+        {end - 52, db.SpellLines().Count(), autoTrain,
+         "spell line number " + std::to_string(db.SpellLines().Count()) + " (auto-train)"},
+        {end - 48, -1, autoTrain, "0"},
+        {end - 48, -2, autoTrain, "style line number -2 (auto-train)"},
+        {end - kAbilityFromEnd, db.RealmAbilities().Count() - 1, abilities, "2"},
+        {end - kAbilityFromEnd, -5, abilities, "1"},  // one entry with the stored -1, under the empty key
+        {end - kAbilityFromEnd, db.RealmAbilities().Count(), abilities,
+         "realm ability number " + std::to_string(db.RealmAbilities().Count()) + " (realm abilities)"},
+        {end - kAbilityNfFromEnd, -1, abilitiesNf, "0"},
+        {end - kAbilityNfFromEnd, -2, abilitiesNf, "new realm ability number -2 (new realm abilities)"},
+        {end - kAbilityNfFromEnd, db.RealmAbilitiesNf().Count() - 1, abilitiesNf, "1"},
+        {end - kAbilityNfFromEnd, db.RealmAbilitiesNf().Count(), abilitiesNf,
+         "new realm ability number " + std::to_string(db.RealmAbilitiesNf().Count()) +
+             " (new realm abilities)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.offset) + " = " + std::to_string(c.value));
+        auto doc = NewDoc();
+        const CharacterLoadResult result = Load(*doc, Patched(good, c.offset, c.value));
+        if (result.Ok()) {
+            EXPECT_EQ(c.probe(*doc), c.loaded);
+        } else {
+            EXPECT_EQ(result.error, "Cannot load \"hero.chr\": " + c.loaded + " is not in the game data.");
+        }
+    }
+    auto doc = NewDoc(s_german.get());
+    const std::string raceTooFar = Patched(good, kRaceAt, 9999);
+    EXPECT_EQ(
+        LoadCharacterBytes(*doc, raceTooFar, "held.chr", &m_prompt, UiLanguage::German).error,
+        "\"held.chr\" kann nicht geladen werden: Rasse Nummer 9999 (race) gibt es in den Spieldaten nicht.");
+}
+
+// Before the current numbering, classes were numbered before three were added.
+TEST_F(CharacterFile, OldClassNumbersAreMovedPastTheAddedClasses)
+{
+    struct Case {
+        const char* file;
+        std::int32_t stored;
+        int current;
+    };
+    for (const Case& c : {Case{"v2004", 13, 13}, Case{"v2004", 14, 15}, Case{"v2004", 27, 28},
+                          Case{"v2004", 28, 31}, Case{"v2005", 28, 28}}) {
+        auto doc = NewDoc();
+        const CharacterLoadResult result = Load(*doc, Patched(Golden(c.file), kClassAt, c.stored));
+        ASSERT_TRUE(result.Ok()) << result.error;
+        EXPECT_EQ(doc->GetClass(), s_english->Classes().Name(c.current)) << c.file << " " << c.stored;
+    }
+}
+
+// A failed save keeps the old file and leaves the document modified and unbound.
+TEST_F(CharacterFile, FailedSavesKeepTheOldFile)
+{
+    const auto path = m_folder.Path() / "hero.chr";
+    m_folder.Write("hero.chr", "old");
+    std::filesystem::create_directory(m_folder.Path() / "folder.chr");
     struct Case {
         const char* what;
-        std::string bytes;
-        const char* named;
+        std::filesystem::path target;
+        bool (*save)(CQuillmarDoc&, const std::string&);
     };
-    const Case cases[] = {
-        {"race", OldFile(0x02006000).Header(0, races, 0).Plan({}).Sections().Bytes(), "race number"},
-        {"class", OldFile(0x02006000).Header(0, 0, classes).Plan({}).Sections().Bytes(), "class number"},
-        {"spell-line id", OldFile(0x02006000).Header(0, 0, 0).Plan({{999999, -1, 3}}).Sections().Bytes(),
-         "spell line number 999999"},
-        {"style line", OldFile(0x02006000).Header(0, 0, 0).Plan({{-1, -7, 3}}).Sections().Bytes(),
-         "style line number -7"},
-        {"auto-train spell line", OldFile(0x02006000).Header(0, 0, 0).Plan({}).Sections({{5000, -1, 1}}).Bytes(),
-         "spell line number 5000"},
-        {"realm ability", OldFile(0x02006000).Header(0, 0, 0).Plan({}).Sections({}, {{9999, 1}}).Bytes(),
-         "realm ability number 9999"},
-        {"new realm ability", OldFile(0x02006000).Header(0, 0, 0).Plan({}).Sections({}, {}, {{-2, 1}}).Bytes(),
-         "new realm ability number -2"},
+    const auto plain = [](CQuillmarDoc& d, const std::string& p) {
+        return SaveCharacterFile(d, p, UiLanguage::English).ok;
     };
-    for (const Case& c : cases) {
-        auto doc = FullCharacter(English());
-        const DocumentFields before = FieldsOf(*doc);
-        const bool modifiedBefore = doc->IsModified();
-        const CharacterLoadResult result = LoadBytes(*doc, c.bytes);
-        EXPECT_EQ(result.status, CharacterLoadStatus::Damaged) << c.what;
-        EXPECT_NE(result.error.find("hero.chr"), std::string::npos) << result.error;
-        EXPECT_NE(result.error.find(c.named), std::string::npos) << result.error;
-        EXPECT_EQ(FieldsOf(*doc), before) << c.what;
-        EXPECT_EQ(doc->IsModified(), modifiedBefore) << c.what;
-    }
-}
-
-TEST_F(CharacterFile, EveryTruncationFailsCleanly)
-{
-    auto full = FullCharacter(English());
-    std::string bytes;
-    ASSERT_TRUE(CharacterFileBytes(*full, bytes, UiLanguage::English).ok);
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        auto doc = NewDoc(English());
-        const CharacterLoadResult result = LoadBytes(*doc, bytes.substr(0, length));
-        EXPECT_FALSE(result.Ok()) << length;
-        EXPECT_FALSE(result.error.empty()) << length;
-        EXPECT_FALSE(doc->IsBoundToFile()) << length;
-    }
-}
-
-TEST_F(CharacterFile, GermanErrorTexts)
-{
-    auto doc = NewDoc(German());
-    const std::string bytes = OldFile(0x02006000).Header(0, 9999, 0).Plan({}).Sections().Bytes();
-    const CharacterLoadResult result = LoadCharacterBytes(*doc, bytes, "held.chr", &m_prompt, UiLanguage::German);
-    EXPECT_EQ(result.error, "\"held.chr\" kann nicht geladen werden: Rasse Nummer 9999 (race) gibt es in den "
-                            "Spieldaten nicht.");
-}
-
-// Saving that cannot write ---------------------------------------------------------------
-
-TEST_F(CharacterFile, FailedSavesKeepTheOldFileAndTheDocumentModified)
-{
-    const auto path = m_folder.Path() / "hero.chr";
-    auto first = FullCharacter(English());
-    ASSERT_TRUE(SaveCharacterFile(*first, path.string(), UiLanguage::English).ok);
-    const std::string oldBytes = Contents(path);
-
-    auto doc = FullCharacter(English());
-    doc->SetMasterLevel(9);
-    ASSERT_TRUE(doc->IsModified());
-
-    const CharacterSaveResult missing =
-        SaveCharacterFile(*doc, (m_folder.Path() / "gone" / "hero.chr").string(), UiLanguage::English);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_NE(missing.error.find("gone/hero.chr"), std::string::npos) << missing.error;
-
-    CharacterSaveResult full;
-    {
+    const auto diskFull = [](CQuillmarDoc& d, const std::string& p) {
         const FileSizeLimit limit(64);
-        full = SaveCharacterFile(*doc, path.string(), UiLanguage::English);
+        return SaveCharacterFile(d, p, UiLanguage::English).ok;
+    };
+    const auto readOnly = [](CQuillmarDoc& d, const std::string& p) {
+        ::chmod(std::filesystem::path(p).parent_path().c_str(), 0555);
+        const std::optional<bool> saved =
+            RunUnprivileged([&] { return SaveCharacterFile(d, p, UiLanguage::English).ok; });
+        ::chmod(std::filesystem::path(p).parent_path().c_str(), 0700);
+        EXPECT_TRUE(saved.has_value()) << "could not give up root's privileges";
+        return saved.value_or(true);
+    };
+    for (const Case& c : {Case{"missing folder", m_folder.Path() / "gone" / "hero.chr", plain},
+                          Case{"a folder in the way", m_folder.Path() / "folder.chr", plain},
+                          Case{"disk full", path, diskFull}, Case{"read-only folder", path, readOnly}}) {
+        auto doc = NewDoc();
+        ASSERT_TRUE(Load(*doc, Golden("v2000")).Ok());
+        doc->SetBoundToFile(false);
+        EXPECT_FALSE(c.save(*doc, c.target.string())) << c.what;
+        EXPECT_TRUE(doc->IsModified()) << c.what;
+        EXPECT_FALSE(doc->IsBoundToFile()) << c.what;
+        EXPECT_EQ(Contents(path), "old") << c.what;
     }
-    EXPECT_FALSE(full.ok);
-    EXPECT_EQ(Contents(path), oldBytes);
-
-    ::chmod(m_folder.Path().c_str(), 0555);
-    const std::optional<bool> readOnly = RunUnprivileged(
-        [&] { return SaveCharacterFile(*doc, path.string(), UiLanguage::English).ok; });
-    ::chmod(m_folder.Path().c_str(), 0700);
-    ASSERT_TRUE(readOnly.has_value()) << "the test could not give up root's privileges";
-    EXPECT_FALSE(*readOnly);
-    EXPECT_EQ(Contents(path), oldBytes);
-
-    EXPECT_TRUE(doc->IsModified());
-    EXPECT_FALSE(doc->IsBoundToFile());
+    const std::string gone = (m_folder.Path() / "gone" / "hero.chr").string();
+    auto doc = NewDoc();
+    const std::string error = SaveCharacterFile(*doc, gone, UiLanguage::English).error;
+    EXPECT_EQ(error.rfind("Cannot save \"" + gone + "\": cannot create a file in ", 0), 0u) << error;
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder.Path() / "folder.chr"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 2);  // no leftovers
 }
 
-TEST_F(CharacterFile, MoreOptionsThanTheCountByteHoldsAreRefused)
+TEST_F(CharacterFile, OnlyWhatTheCountsCanHoldIsSaved)
 {
-    const auto path = m_folder.Path() / "hero.chr";
-    auto doc = FullCharacter(English());
-    ASSERT_TRUE(SaveCharacterFile(*doc, path.string(), UiLanguage::English).ok);
-    const std::string oldBytes = Contents(path);
-    for (int i = 0; doc->Options().Count() < 256; ++i)
+    auto doc = NewDoc();
+    for (int i = 0; doc->Options().Count() < 255; ++i)
         doc->SetOption("Option" + std::to_string(i), 1);
+    const auto path = m_folder.Path() / "hero.chr";
+    ASSERT_TRUE(SaveCharacterFile(*doc, path.string(), UiLanguage::English).ok);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_TRUE(doc->IsBoundToFile());
+    const std::string kept = Contents(path);
+    doc->SetOption("OneTooMany", 1);
+    const CharacterSaveResult refused = SaveCharacterFile(*doc, path.string(), UiLanguage::English);
+    EXPECT_EQ(refused.error,
+              "Cannot save \"" + path.string() +
+                  "\": the character has more than 255 options, which the file format cannot hold.");
+    EXPECT_EQ(Contents(path), kept);
 
-    const CharacterSaveResult result = SaveCharacterFile(*doc, path.string(), UiLanguage::English);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("255"), std::string::npos) << result.error;
-    EXPECT_EQ(Contents(path), oldBytes);
+    constexpr auto kLargest = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    EXPECT_TRUE(chr::CountFits(kLargest));
+    EXPECT_FALSE(chr::CountFits(kLargest + 1));
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include "pages/skills/CPage2.h"
 
 #include <QDialog>
-#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,6 +25,7 @@
 #include "pages/skills/CDlgRespec.h"
 #include "pages/skills/CEditAutoTrain.h"
 #include "pages/skills/CSkillListDelegate.h"
+#include "pages/skills/CSkillRowControls.h"
 #include "pages/skills/RespecRules.h"
 
 namespace {
@@ -36,7 +35,6 @@ using namespace skills_rules;
 constexpr int kSkillListId = 1500;
 constexpr int kDetailListId = 1501;
 constexpr int kFixedColumnWidth = 100;
-constexpr int kAutoTrainInset = 2;
 // Typed special points stay within what a plan can sensibly hold.
 constexpr int kSpecialPointsLimit = 99999;
 
@@ -93,17 +91,12 @@ void CPage2::BuildLayout()
         m_delegate->setRowHeight(probe.sizeHint().height());
     }
     m_list->setItemDelegate(m_delegate);
-    m_list->viewport()->installEventFilter(this);
-
-    connect(m_list, &CListCtrlMoreNotifies::scrolled, this, [this] { PlaceRowControls(); });
     connect(m_list, &CListCtrlMoreNotifies::itemHovered, this,
             [this](int, int row, int, QPoint position) { OnListHovered(row, position.x()); });
-    connect(m_list, &CListCtrlMoreNotifies::columnTrackBegin, this, [this] { SetRowControlsVisible(false); });
-    connect(m_list, &CListCtrlMoreNotifies::columnTrackEnd, this, [this] { SetRowControlsVisible(true); });
-    connect(m_list->header(), &QHeaderView::sectionResized, this, [this] {
-        if (m_list->trackedColumn() < 0)
-            PlaceRowControls();
-    });
+
+    m_controls = std::make_unique<CSkillRowControls>(*m_list, Context());
+    connect(m_controls.get(), &CSkillRowControls::levelChanged, this, &CPage2::OnLevelControlChanged);
+    connect(m_controls.get(), &CSkillRowControls::autoTrainChanged, this, &CPage2::OnAutoTrainChanged);
 
     m_detail = new CListCtrlMoreNotifies(this);
     m_detail->setObjectName(QStringLiteral("detailList"));
@@ -183,18 +176,24 @@ float CPage2::Level() const
     return GetDocument().GetLevel();
 }
 
+int CPage2::RowDataOf(int row) const
+{
+    return Item(row)->data(kLevelColumn, CSkillListDelegate::kDataRole).toInt();
+}
+
+void CPage2::SetRowData(int row, int value)
+{
+    Item(row)->setData(kLevelColumn, CSkillListDelegate::kDataRole, value);
+}
+
 CNumEdit* CPage2::LevelControl(int row) const
 {
-    if (row < 0 || row >= static_cast<int>(m_controls.size()))
-        return nullptr;
-    return m_controls[static_cast<std::size_t>(row)].level;
+    return m_controls->Level(row);
 }
 
 CEditAutoTrain* CPage2::AutoTrainControl(int row) const
 {
-    if (row < 0 || row >= static_cast<int>(m_controls.size()))
-        return nullptr;
-    return m_controls[static_cast<std::size_t>(row)].autoTrain;
+    return m_controls->AutoTrain(row);
 }
 
 // Notifications ------------------------------------------------------------------
@@ -243,7 +242,7 @@ void CPage2::FillList()
     CQuillmarDoc& document = GetDocument();
     CGameDatabase& database = Context().database;
     m_list->setUpdatesEnabled(false);
-    DestroyRowControls();
+    m_controls->Destroy();
     m_list->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(m_rows.size()));
@@ -253,7 +252,7 @@ void CPage2::FillList()
         item->setText(kLevelColumn, FromData(LevelText(row)));
         if (row.IsGroup())
             item->setText(kSkillColumn, FromData(SkillText(database, row, LevelThatCounts(row, document))));
-        item->setData(kNameColumn, CSkillListDelegate::kDataRole, RowDataValue(row, document));
+        item->setData(kLevelColumn, CSkillListDelegate::kDataRole, RowDataValue(row, document));
         item->setData(kNameColumn, CSkillListDelegate::kKindRole, static_cast<int>(row.kind));
         items.append(item);
     }
@@ -262,7 +261,21 @@ void CPage2::FillList()
     m_list->resizeColumnToContents(kLevelColumn);
     m_list->setColumnWidth(kSkillColumn, kFixedColumnWidth);
     m_list->setColumnWidth(kAutoTrainColumn, kFixedColumnWidth);
-    CreateRowControls();
+    QWidget* last = m_controls->Create(m_rows, m_list);
+    setTabOrder(last, m_special);
+    setTabOrder(m_special, m_respecButton);
+    const bool career = document.IsCareerMode() != 0;
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const int row = static_cast<int>(i);
+        const std::string& line = m_rows[i].lineName;
+        if (CNumEdit* level = LevelControl(row)) {
+            CSkillRowControls::ShowLevel(*level, document.GetSpecLevel(line));
+            if (career && document.HasPlanEntry(line))
+                level->setBackgroundColor(ToQColor(kPlanEntryBackground));
+        }
+        if (CEditAutoTrain* autoTrain = AutoTrainControl(row))
+            autoTrain->setMask(static_cast<std::uint32_t>(document.GetAutoTrain(line)));
+    }
     m_list->setUpdatesEnabled(true);
 
     int columns = 0;
@@ -272,105 +285,13 @@ void CPage2::FillList()
                             m_list->verticalScrollBar()->sizeHint().width());
 }
 
-void CPage2::CreateRowControls()
-{
-    CQuillmarDoc& document = GetDocument();
-    const bool career = document.IsCareerMode() != 0;
-    m_controls.assign(m_rows.size(), {});
-    QWidget* previous = m_list;
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const SkillRow& row = m_rows[i];
-        if (row.kind != RowKind::Line)
-            continue;
-        const int index = static_cast<int>(i);
-        RowControls& controls = m_controls[i];
-
-        controls.level = new CNumEdit(m_list->viewport());
-        controls.level->setObjectName(QStringLiteral("level%1").arg(index));
-        controls.level->setControlId(kLevelControlId + index);
-        controls.level->setAccessibleName(FromData(row.text));
-        ShowLevel(controls.level, document.GetSpecLevel(row.lineName));
-        if (career && document.HasPlanEntry(row.lineName))
-            controls.level->setBackgroundColor(ToQColor(kPlanEntryBackground));
-        controls.level->editField()->installEventFilter(this);
-        connect(controls.level, &CNumEdit::valueChanged, this,
-                [this](int id, int value) { OnLevelControlChanged(id - kLevelControlId, value); });
-        setTabOrder(previous, controls.level);
-        previous = controls.level;
-
-        if (row.autoTrain) {
-            controls.autoTrain = new CEditAutoTrain(m_list->viewport(), kAutoTrainControlId + index);
-            controls.autoTrain->setObjectName(QStringLiteral("autoTrain%1").arg(index));
-            controls.autoTrain->setShellContext(&Context());
-            controls.autoTrain->setRange(0, kAutoTrainSteps);
-            controls.autoTrain->setMask(static_cast<std::uint32_t>(document.GetAutoTrain(row.lineName)));
-            connect(
-                controls.autoTrain, &CEditAutoTrain::maskChanged, this,
-                [this](int id, std::uint32_t mask) { OnAutoTrainChanged(id - kAutoTrainControlId, mask); });
-            setTabOrder(previous, controls.autoTrain);
-            previous = controls.autoTrain;
-        }
-    }
-    setTabOrder(previous, m_special);
-    setTabOrder(m_special, m_respecButton);
-    PlaceRowControls();
-    SetRowControlsVisible(true);
-}
-
 CPage2::~CPage2()
 {
     // The children outlive this part of the page: a field that loses the
-    // focus while they go must not call back into it.
+    // focus while they go must not call back into it, and the row controls
+    // go while the list they lie on is still there.
     disconnect(m_special, nullptr, this, nullptr);
-    m_list->viewport()->removeEventFilter(this);
-    DestroyRowControls();
-}
-
-void CPage2::DestroyRowControls()
-{
-    // Take the table out first: a control that goes sends events (focus out)
-    // through this page's filter, which must not find controls already deleted.
-    std::vector<RowControls> controls;
-    controls.swap(m_controls);
-    for (RowControls& row : controls) {
-        if (row.level)
-            row.level->editField()->removeEventFilter(this);
-        delete row.level;
-        delete row.autoTrain;
-    }
-}
-
-void CPage2::PlaceRowControls()
-{
-    if (m_controlsHidden)
-        return;
-    const QHeaderView* header = m_list->header();
-    const int skillLeft = header->sectionViewportPosition(kSkillColumn);
-    const int skillWidth = header->sectionSize(kSkillColumn);
-    const int autoLeft = header->sectionViewportPosition(kAutoTrainColumn) + kAutoTrainInset;
-    const int autoWidth = std::max(0, header->sectionSize(kAutoTrainColumn) - 2 * kAutoTrainInset);
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        const RowControls& controls = m_controls[i];
-        if (!controls.level)
-            continue;
-        const QRect row = m_list->visualItemRect(Item(static_cast<int>(i)));
-        controls.level->setGeometry(skillLeft, row.top(), skillWidth, row.height());
-        if (controls.autoTrain)
-            controls.autoTrain->setGeometry(autoLeft, row.top(), autoWidth, row.height());
-    }
-}
-
-void CPage2::SetRowControlsVisible(bool visible)
-{
-    m_controlsHidden = !visible;
-    if (visible)
-        PlaceRowControls();
-    for (const RowControls& controls : m_controls) {
-        if (controls.level)
-            controls.level->setVisible(visible);
-        if (controls.autoTrain)
-            controls.autoTrain->setVisible(visible);
-    }
+    m_controls.reset();
 }
 
 void CPage2::RefreshGroupRows(const std::string* lineName)
@@ -382,11 +303,11 @@ void CPage2::RefreshGroupRows(const std::string* lineName)
         if (!row.IsGroup() || (lineName && row.lineName != *lineName))
             continue;
         QTreeWidgetItem* item = Item(static_cast<int>(i));
-        const int kept = item->data(kNameColumn, CSkillListDelegate::kDataRole).toInt();
+        const int kept = RowDataOf(static_cast<int>(i));
         const RowData bytes = GroupRowData(row, document, UnpackRowData(kept).hovered);
         const int value = PackRowData(bytes);
         if (value != kept)
-            item->setData(kNameColumn, CSkillListDelegate::kDataRole, value);
+            SetRowData(static_cast<int>(i), value);
         if (row.spellLine) {
             const QString skill = FromData(SkillText(database, row, bytes.counts));
             if (skill != item->text(kSkillColumn))
@@ -400,11 +321,11 @@ void CPage2::CareerColouring()
     CQuillmarDoc& document = GetDocument();
     const bool career = document.IsCareerMode() != 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        CNumEdit* control = m_controls[i].level;
+        CNumEdit* control = LevelControl(static_cast<int>(i));
         if (!control)
             continue;
         const std::string& line = m_rows[i].lineName;
-        ShowLevel(control, document.GetSpecLevel(line));
+        CSkillRowControls::ShowLevel(*control, document.GetSpecLevel(line));
         if (career && document.HasPlanEntry(line))
             control->setBackgroundColor(ToQColor(kPlanEntryBackground));
         else
@@ -427,7 +348,7 @@ void CPage2::RefreshPoints()
 
     const bool career = document.IsCareerMode() != 0;
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        CNumEdit* control = m_controls[i].level;
+        CNumEdit* control = LevelControl(static_cast<int>(i));
         if (!control)
             continue;
         const SkillRow& row = m_rows[i];
@@ -435,15 +356,6 @@ void CPage2::RefreshPoints()
         control->setRange(LevelMinimum(career, row.autoTrain, Level(), mask),
                           LevelMaximum(control->value(), Level(), points.rest));
     }
-}
-
-// Shows a level the document holds even when it lies outside the control's
-// current limits (a lowered character level, a loaded file); the next points
-// refresh sets the limits again.
-void CPage2::ShowLevel(CNumEdit* control, int value)
-{
-    control->setRange(std::min(control->minimum(), value), std::max(control->maximum(), value));
-    control->setValue(value);
 }
 
 // User actions -------------------------------------------------------------------
@@ -471,7 +383,7 @@ void CPage2::OnAutoTrainChanged(int row, std::uint32_t mask)
     const int minimum = std::max(1, AutoTrainMinimum(static_cast<int>(Level()), mask));
     CNumEdit* control = LevelControl(row);
     if (control && document.GetSpecLevel(line) < minimum) {
-        ShowLevel(control, minimum);
+        CSkillRowControls::ShowLevel(*control, minimum);
         OnLevelControlChanged(row, minimum);
         return;
     }
@@ -533,12 +445,11 @@ void CPage2::OnListHovered(int row, int x)
         return;
 
     const auto setHovered = [this](int r, int hovered) {
-        QTreeWidgetItem* item = Item(r);
-        RowData bytes = UnpackRowData(item->data(kNameColumn, CSkillListDelegate::kDataRole).toInt());
+        RowData bytes = UnpackRowData(RowDataOf(r));
         if (bytes.hovered == hovered)
             return;
         bytes.hovered = hovered;
-        item->setData(kNameColumn, CSkillListDelegate::kDataRole, PackRowData(bytes));
+        SetRowData(r, PackRowData(bytes));
     };
     if (row != m_hoveredRow) {
         // Only one entry is green: the previous row gives its up.
@@ -568,30 +479,4 @@ void CPage2::ForgetHover()
     m_hoveredEntry = -1;
     m_detail->clear();
     m_description->setMarkup({});
-}
-
-bool CPage2::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_list->viewport()) {
-        if (event->type() == QEvent::Resize)
-            PlaceRowControls();
-        return CAPage::eventFilter(watched, event);
-    }
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        CNumEdit* control = m_controls[i].level;
-        if (!control || watched != control->editField())
-            continue;
-        if (event->type() == QEvent::KeyPress) {
-            // In this column the arrows step the line; Tab moves between lines.
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Up || key == Qt::Key_Down) {
-                control->step(key == Qt::Key_Up ? +1 : -1);
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusIn) {
-            m_list->scrollToItem(Item(static_cast<int>(i)));
-        }
-        break;
-    }
-    return CAPage::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@ class CEditCtrlFormat;
 class CListCtrlMoreNotifies;
 class CNumEdit;
 class CSkillListDelegate;
+class CSkillRowControls;
 class QLineEdit;
 class QPushButton;
 class QTreeWidgetItem;
@@ -25,10 +27,6 @@ class QTreeWidgetItem;
 class CPage2 : public CAPage {
     Q_OBJECT
 public:
-    // Control identifiers: row index plus these.
-    static constexpr int kLevelControlId = 5000;
-    static constexpr int kAutoTrainControlId = 5100;
-
     // Asks which line to respec: the chosen line, empty for all, nothing on cancel.
     using RespecChooser = std::function<std::optional<std::string>(const std::vector<std::string>& lineNames,
                                                                    int characterLevel)>;
@@ -54,22 +52,10 @@ public:
     CListCtrlMoreNotifies* DetailList() const { return m_detail; }
     CEditCtrlFormat* DescriptionBox() const { return m_description; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    struct RowControls {
-        CNumEdit* level = nullptr;
-        CEditAutoTrain* autoTrain = nullptr;
-    };
-
     void BuildLayout();
     void FullRefresh();
     void FillList();
-    void CreateRowControls();
-    void DestroyRowControls();
-    void PlaceRowControls();
-    void SetRowControlsVisible(bool visible);
 
     // Bytes and Skill text of the group rows; only those of `lineName` when given.
     void RefreshGroupRows(const std::string* lineName = nullptr);
@@ -77,7 +63,6 @@ private:
     // lines this level's plan holds.
     void CareerColouring();
     void RefreshPoints();
-    void ShowLevel(CNumEdit* control, int value);
 
     void OnLevelControlChanged(int row, int value);
     void OnAutoTrainChanged(int row, std::uint32_t mask);
@@ -86,6 +71,10 @@ private:
     void ForgetHover();
 
     QTreeWidgetItem* Item(int row) const;
+    // The value a group row's Level cell is drawn from; kept on that cell, so
+    // that setting it repaints the cell.
+    int RowDataOf(int row) const;
+    void SetRowData(int row, int value);
     float Level() const;
 
     CListCtrlMoreNotifies* m_list = nullptr;
@@ -99,9 +88,9 @@ private:
     QPushButton* m_respecButton = nullptr;
 
     std::vector<skills_rules::SkillRow> m_rows;
-    std::vector<RowControls> m_controls;
+    // Goes before the list and its viewport do (see the destructor).
+    std::unique_ptr<CSkillRowControls> m_controls;
     int m_hoveredRow = -1;
     int m_hoveredEntry = -1;
-    bool m_controlsHidden = false;
     RespecChooser m_respecChooser;
 };

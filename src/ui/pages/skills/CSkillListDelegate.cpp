@@ -70,8 +70,7 @@ void CSkillListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         return;
     }
 
-    const skills_rules::RowData data =
-        skills_rules::UnpackRowData(index.siblingAtColumn(0).data(kDataRole).toInt());
+    const skills_rules::RowData data = skills_rules::UnpackRowData(index.data(kDataRole).toInt());
     int x = textArea.left();
     int position = 0;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {

@@ -8,9 +8,11 @@
 class CSkillListDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    // Kept on column 0 of every item.
-    static constexpr int kDataRole = Qt::UserRole;      // the row data value
-    static constexpr int kKindRole = Qt::UserRole + 1;  // the row kind
+    // The row data value, kept on the Level cell that is drawn from it: a
+    // change of it repaints that cell.
+    static constexpr int kDataRole = Qt::UserRole;
+    // The row kind, kept on column 0 of every item.
+    static constexpr int kKindRole = Qt::UserRole + 1;
     // Space between a cell's edge and its text; the hover mapping measures from here.
     static constexpr int kTextPadding = 4;
 

@@ -1,0 +1,60 @@
+// Shared by the widget tests: mouse events sent straight to a widget (QTest's
+// moves without a button go to the real cursor, which offscreen has not), the
+// pages' colours, auto-train masks, and work done in a modal dialog once it is up.
+#pragma once
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+
+#include "markup/QtMarkupSurface.h"
+
+namespace ui_test {
+
+inline void sendMouse(QWidget* w, QEvent::Type type, QPoint pos, Qt::MouseButton button,
+                      Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, buttons, Qt::NoModifier,
+                      QPointingDevice::primaryPointingDevice());
+    QApplication::sendEvent(w, &event);
+}
+inline void press(QWidget* w, QPoint pos)
+{
+    sendMouse(w, QEvent::MouseButtonPress, pos, Qt::LeftButton, Qt::LeftButton);
+}
+inline void release(QWidget* w, QPoint pos)
+{
+    sendMouse(w, QEvent::MouseButtonRelease, pos, Qt::LeftButton, {});
+}
+inline void move(QWidget* w, QPoint pos, Qt::MouseButtons held = {})
+{
+    sendMouse(w, QEvent::MouseMove, pos, Qt::NoButton, held);
+}
+
+inline QColor Colour(MarkupColor c)
+{
+    return QtMarkupSurface::ToQColor(c);
+}
+
+// Auto-train skills from+1 .. to+1 as mask bits.
+constexpr std::uint32_t Bits(int from, int to)
+{
+    return (2u << to) - (1u << from);
+}
+
+// Runs `work` on the modal dialog of type T as soon as it is up.
+template <typename T> void WhenModalOpens(std::function<void(T*)> work)
+{
+    QTimer::singleShot(0, [work] {
+        if (T* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            work(dialog);
+        else
+            WhenModalOpens<T>(work);
+    });
+}
+
+}  // namespace ui_test

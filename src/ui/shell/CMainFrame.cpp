@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -234,6 +235,9 @@ CChildFrame* CMainFrame::AddChild(CCharacterDocument& document)
 void CMainFrame::FitTo(CChildFrame* child)
 {
     // Before the first show: large enough for the character window, within the screen.
+    // A window never shown has not laid out its parts yet; the area's size
+    // would be a widget's default and the window would grow by the whole view.
+    layout()->activate();
     const QSize wanted = child->View()->sizeHint() + QSize(8, 8);
     const QSize area = m_mdiArea->size();
     QSize size = (this->size() + wanted.expandedTo(area) - area).expandedTo(this->size());

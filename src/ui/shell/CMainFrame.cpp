@@ -9,6 +9,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -104,13 +106,9 @@ void CMainFrame::CreateActions()
             created->setShortcuts(key);
         return created;
     };
-    QStyle* look = style();
-
     m_newAction = action(ui_text::kMenuNew, QKeySequence::New);
-    m_newAction->setIcon(look->standardIcon(QStyle::SP_FileIcon));
     connect(m_newAction, &QAction::triggered, &m_app, [this] { m_app.NewDocument(); });
     m_openAction = action(ui_text::kMenuOpenNoDocument, QKeySequence::Open);
-    m_openAction->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
     connect(m_openAction, &QAction::triggered, &m_app, [this] { m_app.OpenDocumentAsked(); });
     m_preferencesAction = action(ui_text::kMenuPreferencesNoDocument);
     m_preferencesAction->setMenuRole(QAction::PreferencesRole);
@@ -121,7 +119,6 @@ void CMainFrame::CreateActions()
     m_quitAction->setMenuRole(QAction::QuitRole);
     connect(m_quitAction, &QAction::triggered, this, &QWidget::close);
     m_saveAction = action(ui_text::kMenuSave, QKeySequence::Save);
-    m_saveAction->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
     connect(m_saveAction, &QAction::triggered, this, [this] { SaveCurrent(false); });
     m_saveAsAction = action(ui_text::kMenuSaveAs, QKeySequence::SaveAs);
     connect(m_saveAsAction, &QAction::triggered, this, [this] { SaveCurrent(true); });
@@ -165,9 +162,37 @@ void CMainFrame::CreateActions()
     connect(m_arrangeAction, &QAction::triggered, this, &CMainFrame::ArrangeIcons);
 
     m_aboutAction = action(ui_text::kMenuAbout);
-    m_aboutAction->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
     m_aboutAction->setMenuRole(QAction::AboutRole);
     connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::ApplyIcons()
+{
+    QStyle* look = style();
+    m_newAction->setIcon(look->standardIcon(QStyle::SP_FileIcon));
+    m_openAction->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
+    m_saveAction->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
+    m_aboutAction->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
+}
+
+void CMainFrame::FinishStartup()
+{
+    if (m_startupFinished)
+        return;
+    m_startupFinished = true;
+    ApplyIcons();
+    emit firstFramePainted();
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    // The window's own paint comes first in a frame; the zero timer runs
+    // once the whole frame has been painted and flushed.
+    if (event->type() == QEvent::Paint && !m_firstPaintSeen) {
+        m_firstPaintSeen = true;
+        QTimer::singleShot(0, this, &CMainFrame::FinishStartup);
+    }
+    return QMainWindow::event(event);
 }
 
 void CMainFrame::CreateMenus()
@@ -210,6 +235,9 @@ CChildFrame* CMainFrame::AddChild(CCharacterDocument& document)
 void CMainFrame::FitTo(CChildFrame* child)
 {
     // Before the first show: large enough for the character window, within the screen.
+    // A window never shown has not laid out its parts yet; the area's size
+    // would be a widget's default and the window would grow by the whole view.
+    layout()->activate();
     const QSize wanted = child->View()->sizeHint() + QSize(8, 8);
     const QSize area = m_mdiArea->size();
     QSize size = (this->size() + wanted.expandedTo(area) - area).expandedTo(this->size());

@@ -30,6 +30,8 @@ public:
     void ActivateChild(CChildFrame* child);
     void ActivateFirstChild();
     bool HasDocumentMenus() const { return m_documentMenus; }
+    // True once the work left for after the first painted frame has been done.
+    bool StartupFinished() const { return m_startupFinished; }
 
     // The printing commands stay disabled until the printing code takes them over.
     QAction* PrintAction() const { return m_printAction; }
@@ -41,7 +43,13 @@ public:
     static QString VersionText(const QString& version);
     void ShowAbout();
 
+signals:
+    // Once, just after the first frame of the window has been painted: the
+    // place for start-up work that nothing on the first screen needs.
+    void firstFramePainted();
+
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -49,6 +57,10 @@ protected:
 
 private:
     void CreateActions();
+    // The icon theme lookups cost more than the rest of the window; the tool
+    // bar gets its icons after the first frame.
+    void ApplyIcons();
+    void FinishStartup();
     void CreateMenus();
     void UpdateMenus();
     void FillFileMenu();
@@ -68,6 +80,8 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_statusMessage = nullptr;
     bool m_documentMenus = false;
+    bool m_firstPaintSeen = false;
+    bool m_startupFinished = false;
 
     QMenu* m_fileMenu = nullptr;
     QMenu* m_databaseMenu = nullptr;

@@ -47,6 +47,7 @@ CQuillmarApp::CQuillmarApp(CPrompt* prompt, QObject* parent)
 
 CQuillmarApp::~CQuillmarApp()
 {
+    WritePendingRecentFiles();
     // The windows hold references to the documents and the database.
     m_mainFrame.reset();
     m_documents.clear();
@@ -77,10 +78,15 @@ bool CQuillmarApp::Startup(const CStartupOptions& options)
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     if (m_ownPrompt)
         m_ownPrompt->SetParent(m_mainFrame.get());
+    connect(m_mainFrame.get(), &CMainFrame::firstFramePainted, this, &CQuillmarApp::WritePendingRecentFiles);
 
-    if (options.fileToOpen.isEmpty())
-        NewDocument();
-    else if (!OpenDocument(options.fileToOpen))
+    // The file argument joins the recent files; writing the store (which
+    // syncs it to disk) waits until the window is on the screen.
+    m_holdRecentWrite = true;
+    const bool opened =
+        options.fileToOpen.isEmpty() ? NewDocument() != nullptr : OpenDocument(options.fileToOpen) != nullptr;
+    m_holdRecentWrite = false;
+    if (!opened)
         return false;
 
     m_mainFrame->show();
@@ -249,6 +255,7 @@ bool CQuillmarApp::QueryExit()
         if (!QueryCloseDocument(*document))
             return false;
     }
+    WritePendingRecentFiles();
     SaveSettings();
     return true;
 }
@@ -419,6 +426,12 @@ void CQuillmarApp::WriteRecentFiles()
 {
     if (!m_recentStore)
         return;
+    if (m_holdRecentWrite) {
+        m_recentWritePending = true;
+        emit recentFilesChanged();
+        return;
+    }
+    m_recentWritePending = false;
     m_recentStore->beginGroup(kRecentGroup);
     for (int i = 1; i <= kRecentFileCount; ++i) {
         const QString key = QStringLiteral("File%1").arg(i);
@@ -430,6 +443,12 @@ void CQuillmarApp::WriteRecentFiles()
     m_recentStore->endGroup();
     m_recentStore->sync();
     emit recentFilesChanged();
+}
+
+void CQuillmarApp::WritePendingRecentFiles()
+{
+    if (m_recentWritePending)
+        WriteRecentFiles();
 }
 
 void CQuillmarApp::AddRecentFile(const QString& path)

@@ -138,6 +138,8 @@ private:
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
     void WriteRecentFiles();
+    // Writes a list change that start-up held back (the store syncs to disk).
+    void WritePendingRecentFiles();
     void ReadRecentFiles();
     void ActivateCurrentView();
     QString ChooseFile(FileDialog kind, const QString& suggestion);
@@ -149,6 +151,9 @@ private:
     std::filesystem::path m_settingsFile;
     std::unique_ptr<QSettings> m_recentStore;
     QStringList m_recentFiles;
+    // While starting up, a change to the list waits for the first painted frame.
+    bool m_holdRecentWrite = false;
+    bool m_recentWritePending = false;
     std::vector<std::unique_ptr<CCharacterDocument>> m_documents;
     std::unique_ptr<CMainFrame> m_mainFrame;  // after the documents: its windows go first
     int m_untitledCount = 0;

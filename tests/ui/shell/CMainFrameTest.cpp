@@ -13,6 +13,7 @@
 #include "ShellTestSupport.h"
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"
+#include "shell/CQuillmarView.h"
 #include "ui/support/ImageProbe.h"
 #include "ui/support/QuietPlatform.h"
 
@@ -80,6 +81,7 @@ private slots:
     void versionText();
     void aboutBoxShowsTheVersion();
     void mainWindowStaysWithinTheScreen();
+    void mainWindowFitsItsCharacterWindow();
     void screenshots();
 };
 
@@ -97,6 +99,32 @@ void CMainFrameTest::mainWindowStaysWithinTheScreen()
                             .arg(frame->height())
                             .arg(available.width())
                             .arg(available.height())));
+}
+
+void CMainFrameTest::mainWindowFitsItsCharacterWindow()
+{
+    // On a screen with room to spare (ui_CMainFrameTest_large_screen), the
+    // window holds the whole view and grows no further than the view needs.
+    ShellFixture fixture;
+    QVERIFY(fixture.Start(UiLanguage::English));
+    CMainFrame* frame = fixture.App().MainFrame();
+    const QSize available = frame->screen()->availableSize();
+    if (available.width() < 1600 || available.height() < 1200)
+        QSKIP("needs a screen of at least 1600x1200");
+    QVERIFY(QTest::qWaitForWindowExposed(frame));
+    const QSize wanted = frame->CurrentChild()->View()->sizeHint();
+    const QSize area = frame->MdiArea()->size();
+    const QSize chrome = frame->size() - area;
+    const QSize largest = (wanted + QSize(8, 8) + chrome).expandedTo(QSize(1024, 720));
+    const QString sizes = QStringLiteral("window %1x%2, area %3x%4, view %5x%6")
+                              .arg(frame->width())
+                              .arg(frame->height())
+                              .arg(area.width())
+                              .arg(area.height())
+                              .arg(wanted.width())
+                              .arg(wanted.height());
+    QVERIFY2(area.width() >= wanted.width() && area.height() >= wanted.height(), qPrintable(sizes));
+    QVERIFY2(frame->width() <= largest.width() && frame->height() <= largest.height(), qPrintable(sizes));
 }
 
 void CMainFrameTest::menuLabels_data()

@@ -1,8 +1,13 @@
 // Start-up and exit of the application: which data language it loads, which
 // document it opens, what a bad file argument does, and that exit writes the
 // settings.
+#include <QAction>
 #include <QProcess>
+#include <QSettings>
+#include <QToolBar>
 #include <QtTest>
+
+#include <algorithm>
 
 #include "ShellTestSupport.h"
 #include "database/CGameDatabase.h"
@@ -34,6 +39,8 @@ private slots:
     void fileArgumentOpensThatFileOnly();
     void badFileArgumentEndsTheProgram_data();
     void badFileArgumentEndsTheProgram();
+    void firstFrameComesBeforeIconsAndTheRecentFileWrite_data();
+    void firstFrameComesBeforeIconsAndTheRecentFileWrite();
     void exitWritesTheSettings();
     void exitWithUnwritableSettingsSaysSoAndStillEnds();
     void missingDataFolderIsReportedAndStartUpGoesOn();
@@ -167,6 +174,53 @@ void StartupTest::badFileArgumentEndsTheProgram()
     QVERIFY2(text.contains(QStringLiteral("broken.chr")), qPrintable(text));
     QVERIFY2(text.contains(reason), qPrintable(text));
     QVERIFY(fixture.App().RecentFiles().isEmpty());
+}
+
+void StartupTest::firstFrameComesBeforeIconsAndTheRecentFileWrite_data()
+{
+    QTest::addColumn<bool>("painted");  // false: the program goes before its first frame
+    QTest::newRow("painted") << true;
+    QTest::newRow("never painted") << false;
+}
+
+void StartupTest::firstFrameComesBeforeIconsAndTheRecentFileWrite()
+{
+    QFETCH(bool, painted);
+    ShellFixture fixture;
+    QVERIFY(fixture.Start());
+    const QString path = fixture.SavedCharacter(QStringLiteral("hero.chr"), 23);
+    QVERIFY(!path.isEmpty());
+    QVERIFY(fixture.App().MainFrame()->close());
+    fixture.Restart();
+    const QString store = fixture.Options().recentFilesStore;
+    QVERIFY(QFile::remove(store));
+    const auto storedFirst = [&store] {
+        return QSettings(store, QSettings::IniFormat)
+            .value(QStringLiteral("Recent File List/File1"))
+            .toString();
+    };
+
+    CStartupOptions options = fixture.Options();
+    options.fileToOpen = path;
+    QVERIFY(fixture.Start(options));
+    CMainFrame* frame = fixture.App().MainFrame();
+    const QList<QAction*> tools = frame->findChild<QToolBar*>()->actions();
+    const auto iconCount = [&tools] {
+        return std::count_if(tools.begin(), tools.end(), [](QAction* a) { return !a->icon().isNull(); });
+    };
+    QCOMPARE(fixture.App().RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
+    QVERIFY(!frame->StartupFinished());
+    QCOMPARE(iconCount(), 0);
+    QCOMPARE(storedFirst(), QString());
+
+    if (painted) {
+        QVERIFY(QTest::qWaitForWindowExposed(frame));
+        QTRY_VERIFY(frame->StartupFinished());
+        QCOMPARE(iconCount(), 4);
+    } else {
+        fixture.Restart();
+    }
+    QCOMPARE(storedFirst(), QFileInfo(path).absoluteFilePath());
 }
 
 void StartupTest::exitWritesTheSettings()

@@ -18,6 +18,7 @@
 #include "shell/CMainFrame.h"
 #include "shell/CQuillmarApp.h"
 #include "shell/CShellContext.h"
+#include "shell/ExposeReporter.h"
 
 namespace {
 
@@ -26,31 +27,6 @@ QString Text(int id, UiLanguage language)
     const std::string_view text = UiText(id, language);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// For the start-up benchmark: reports the first exposure of the main window,
-// after the paint that it starts, and leaves without the exit steps, so that
-// the measurement writes nothing.
-class ExposeReporter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && !m_reported && static_cast<QWindow*>(watched)->isExposed()) {
-            m_reported = true;
-            QTimer::singleShot(0, this, [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    bool m_reported = false;
-};
 
 int Fail(const QString& message)
 {

@@ -15,32 +15,7 @@
 
 #include <cstdio>
 
-namespace {
-
-// Reports the first exposure of the window, after the paint that it starts.
-class ExposeReporter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && !m_reported && static_cast<QWindow*>(watched)->isExposed()) {
-            m_reported = true;
-            QTimer::singleShot(0, this, [] {
-                std::fputs("shown\n", stdout);
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    bool m_reported = false;
-};
-
-}  // namespace
+#include "shell/ExposeReporter.h"
 
 int main(int argc, char* argv[])
 {

@@ -84,6 +84,18 @@ TEST(GameDatabaseLoad, EachMissingFileGetsOneBoxAndLoadingGoesOn)
     EXPECT_EQ(loaded.database.Counts().races, 6);
 }
 
+// A loaded database that is told to load a folder that is not there has no
+// data any more, and must not claim to have some.
+TEST(GameDatabaseLoad, ReloadFromAMissingFolderIsNotLoaded)
+{
+    MiniWorld world;
+    LoadedFolder loaded(world.folder);
+    ASSERT_TRUE(loaded.database.IsLoaded());
+    loaded.database.Load("no-such-language-folder");
+    EXPECT_FALSE(loaded.database.IsLoaded());
+    EXPECT_EQ(loaded.database.Counts().classes, 0);
+}
+
 TEST(GameDatabaseLoad, ErrorBoxesFollowTheUiLanguageAndTheFailureCode)
 {
     MiniWorld world;

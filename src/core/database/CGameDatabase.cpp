@@ -41,6 +41,7 @@ void CGameDatabase::Load(const std::string& folder)
 {
     // Always start empty: a reload in another language keeps no record of the first.
     ClearTables();
+    m_loaded = false;
     m_folder = folder;
 
     // File names are joined with the folder; the process's working folder stays as it is.

@@ -59,17 +59,13 @@ public:
     // A fresh character: Reset, then (unless the settings say not to) the last
     // realm, class and race, corrected to what the database offers.
     void New();
-    // Empties every field of the character. The language-switch fields and the
-    // file binding stay; the modified flag is the caller's business.
+    // Empties every field of the character. The file binding stays; the
+    // modified flag is the caller's business.
     void Reset();
 
-    // File binding and language switch.
+    // Loaded from or saved to a file: realm, class and race are locked.
     bool IsBoundToFile() const { return m_boundToFile != 0; }
     void SetBoundToFile(bool bound) { m_boundToFile = bound ? 1 : 0; }
-    int SavedBoundFlag() const { return m_savedBoundFlag; }
-    void SetSavedBoundFlag(int flag) { m_savedBoundFlag = flag; }
-    const std::string& TemporaryPath() const { return m_temporaryPath; }
-    void SetTemporaryPath(std::string path) { m_temporaryPath = std::move(path); }
 
     // Identity and selection.
     const std::string& GetRealm() const { return m_realm; }
@@ -171,8 +167,6 @@ private:
     std::vector<CDocumentObserver*> m_observers;
     bool m_modified = false;
 
-    int m_savedBoundFlag = 0;
-    std::string m_temporaryPath;
     int m_boundToFile = 0;
     int m_careerMode = 0;
     std::string m_realm;

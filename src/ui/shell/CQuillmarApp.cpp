@@ -8,14 +8,15 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <system_error>
 
+#include "document/CharacterFile.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"
 #include "shell/CMessageBoxPrompt.h"
+#include "shell/COpenDocuments.h"
 #include "shell/COptionDialog.h"
 #include "shell/CQuillmarView.h"
 
@@ -42,7 +43,6 @@ CQuillmarApp::CQuillmarApp(CPrompt* prompt, QObject* parent)
                                                                                               : *m_ownPrompt,
                                                                                        UiLanguage::English}
 {
-    SetTemporaryFileFunctions(nullptr, nullptr);
 }
 
 CQuillmarApp::~CQuillmarApp()
@@ -280,35 +280,6 @@ void CQuillmarApp::ShowPreferences()
 
 // Language switch ----------------------------------------------------------------
 
-void CQuillmarApp::SetTemporaryFileFunctions(TemporarySave save, TemporaryLoad load)
-{
-    m_temporarySave = save ? std::move(save) : [this](const CQuillmarDoc& doc, const std::string& path) {
-        return WriteTemporaryFile(doc, path);
-    };
-    m_temporaryLoad = load ? std::move(load) : [this](CQuillmarDoc& doc, const std::string& path) {
-        return ReadTemporaryFile(doc, path);
-    };
-}
-
-CharacterSaveResult CQuillmarApp::WriteTemporaryFile(const CQuillmarDoc& doc, const std::string& path) const
-{
-    std::string bytes;
-    CharacterSaveResult result = CharacterFileBytes(doc, bytes, Language());
-    if (!result.ok)
-        return result;
-    QFile file(QFile::decodeName(path.c_str()));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !file.flush())
-        return {false, file.errorString().toStdString()};
-    return {};
-}
-
-CharacterLoadResult CQuillmarApp::ReadTemporaryFile(CQuillmarDoc& doc, const std::string& path)
-{
-    return LoadCharacterFile(doc, path, &Prompt(), Language());
-}
-
 void CQuillmarApp::ActivateCurrentView()
 {
     if (!m_mainFrame)
@@ -319,92 +290,19 @@ void CQuillmarApp::ActivateCurrentView()
 
 bool CQuillmarApp::SwitchLanguage(const std::string& folder)
 {
-    const std::string oldFolder = m_database.Folder();
-    if (folder == oldFolder)
-        return true;
-
-    // A private folder of our own: nothing lands in the working folder, no
-    // other program can take or plant a name, and whatever happens below the
-    // folder goes with this object.
+    // A private folder of our own: nothing lands in the working folder.
     const QString base = m_temporaryFolderBase.isEmpty() ? QDir::tempPath() : m_temporaryFolderBase;
-    QTemporaryDir temporary(base + QStringLiteral("/quillmar-language-XXXXXX"));
-
-    struct Carried {
-        CCharacterDocument* document;
-        bool modified;
-    };
-    std::vector<Carried> carried;
-    carried.reserve(m_documents.size());
-    bool allSaved = temporary.isValid();
-    for (std::size_t i = 0; allSaved && i < m_documents.size(); ++i) {
-        CQuillmarDoc& doc = m_documents[i]->Doc();
-        const std::string path = LocalPath(temporary.filePath(QStringLiteral("~%1.chr").arg(i + 1)));
-        doc.SetTemporaryPath(path);
-        doc.SetSavedBoundFlag(doc.IsBoundToFile() ? 1 : 0);
-        carried.push_back({m_documents[i].get(), doc.IsModified()});
-        doc.ActivateSelection();
-        allSaved = m_temporarySave(doc, path).ok;
-    }
-    if (!allSaved) {
-        // The documents were only read; undo the bookkeeping and the selection.
-        for (const Carried& entry : carried)
-            entry.document->Doc().SetTemporaryPath({});
-        ActivateCurrentView();
-        ShowError(Text(ui_text::kTemporarySaveFailed));
-        return false;
-    }
-
-    m_database.Load(folder);
-    QString failedTitle;
-    QString failedReason;
-    for (const Carried& entry : carried) {
-        CQuillmarDoc& doc = entry.document->Doc();
-        const CharacterLoadResult loaded = m_temporaryLoad(doc, doc.TemporaryPath());
-        if (!loaded.Ok()) {
-            failedTitle = entry.document->Title();
-            failedReason = loaded.error.empty() ? Text(ui_text::kLoadCancelled) : FromUtf8(loaded.error);
-            break;
-        }
-    }
-
-    const bool switched = failedTitle.isEmpty();
-    QStringList restoreFailures;
-    if (!switched) {
-        // Back to the old tables; the same files bring every document back
-        // (the one that failed was left as it was by the reader).
-        m_database.Load(oldFolder);
-        for (const Carried& entry : carried) {
-            CQuillmarDoc& doc = entry.document->Doc();
-            const CharacterLoadResult restored = m_temporaryLoad(doc, doc.TemporaryPath());
-            if (!restored.Ok())
-                restoreFailures << Text(ui_text::kLanguageRestoreFailed)
-                                       .arg(entry.document->Title(), FromUtf8(restored.error));
-        }
-    }
-
-    for (const Carried& entry : carried) {
-        CQuillmarDoc& doc = entry.document->Doc();
-        doc.SetBoundToFile(doc.SavedBoundFlag() != 0);
-        std::error_code error;
-        std::filesystem::remove(doc.TemporaryPath(), error);
-        doc.SetTemporaryPath({});
-        if (doc.IsCareerMode())
-            doc.Recalculate();
-        doc.SetModified(entry.modified);
-        doc.UpdateAllViews(1);
-    }
+    COpenDocuments documents(m_database, m_documents, Prompt(), Language());
+    const LanguageSwitchResult result = SwitchDataLanguage(documents, folder, LocalPath(base), Language());
+    if (result.switched && !result.dataReloaded)
+        return true;  // it was in that language already
+    // The database's selection follows the active window's character again.
     ActivateCurrentView();
-    emit dataLanguageChanged();
-
-    if (!switched) {
-        QString text = Text(ui_text::kLanguageReloadFailed)
-                           .arg(QString::fromStdString(folder), failedTitle, failedReason,
-                                QString::fromStdString(oldFolder));
-        if (!restoreFailures.isEmpty())
-            text += QStringLiteral("\n\n") + restoreFailures.join(QLatin1Char('\n'));
-        ShowError(text);
-    }
-    return switched;
+    if (result.dataReloaded)
+        emit dataLanguageChanged();
+    if (!result.error.empty())
+        ShowError(FromUtf8(result.error));
+    return result.switched;
 }
 
 // Recent files and messages -------------------------------------------------------

@@ -16,7 +16,6 @@
 #include "common/UiLanguage.h"
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
-#include "document/CharacterFile.h"
 #include "shell/CShellContext.h"
 
 class QSettings;
@@ -101,23 +100,15 @@ public:
 
     // Reloads the database in "de" or "en" with every document carried over
     // through a temporary file. Nothing changes when a document cannot be
-    // saved; when one cannot be loaded back, the old language is restored.
+    // saved; when the data or a document cannot be loaded, the old language
+    // is restored. A failure is shown.
     bool SwitchLanguage(const std::string& folder);
 
     QStringList RecentFiles() const { return m_recentFiles; }
     void OpenRecentFile(int index);
 
-    // How the language switch writes and reads its temporary files: the
-    // document's file image only (its binding and modified flag stay as they
-    // are), and the ordinary load.
-    CharacterSaveResult WriteTemporaryFile(const CQuillmarDoc& doc, const std::string& path) const;
-    CharacterLoadResult ReadTemporaryFile(CQuillmarDoc& doc, const std::string& path);
-
-    // Seams: replacements for the two above (empty: the program's own), where
-    // the temporary folder goes, and how a file name is asked for.
-    using TemporarySave = std::function<CharacterSaveResult(const CQuillmarDoc&, const std::string& path)>;
-    using TemporaryLoad = std::function<CharacterLoadResult(CQuillmarDoc&, const std::string& path)>;
-    void SetTemporaryFileFunctions(TemporarySave save, TemporaryLoad load);
+    // Seams: where the language switch's temporary folder goes, and how a
+    // file name is asked for.
     void SetTemporaryFolderBase(const QString& folder) { m_temporaryFolderBase = folder; }
     enum class FileDialog { Open, SaveAs };
     using FileChooser = std::function<QString(FileDialog kind, const QString& suggestion)>;
@@ -157,8 +148,6 @@ private:
     std::vector<std::unique_ptr<CCharacterDocument>> m_documents;
     std::unique_ptr<CMainFrame> m_mainFrame;  // after the documents: its windows go first
     int m_untitledCount = 0;
-    TemporarySave m_temporarySave;
-    TemporaryLoad m_temporaryLoad;
     QString m_temporaryFolderBase;
     FileChooser m_chooseFile;
 };

@@ -41,19 +41,6 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kMenuAbout, "&Info über Quillmar...", "&About Quillmar..."},
     UiTextEntry{ui_text::kApplicationTitle, "Quillmar", "Quillmar"},
     UiTextEntry{ui_text::kCaptionError, "Error", "Error"},
-    UiTextEntry{ui_text::kTemporarySaveFailed,
-                "Not all Documents could be temporarly saved.\nThis is required for a language change.\n\nPlease "
-                "close all Documents.",
-                "Not all Documents could be temporarly saved.\nThis is required for a language change.\n\nPlease "
-                "close all Documents."},
-    // %1 the language asked for, %2 the document, %3 why, %4 the language kept.
-    UiTextEntry{ui_text::kLanguageReloadFailed,
-                "Die Datenbank konnte nicht auf \"%1\" umgestellt werden: das Dokument \"%2\" ließ sich in dieser "
-                "Sprache nicht wieder laden.\n\n%3\n\nAlle Dokumente bleiben unverändert in der Sprache \"%4\" offen.",
-                "The data language could not be changed to \"%1\": the document \"%2\" could not be loaded back in "
-                "that language.\n\n%3\n\nAll documents stay open, unchanged, in the language \"%4\"."},
-    UiTextEntry{ui_text::kLanguageRestoreFailed, "\"%1\" konnte nicht wiederhergestellt werden: %2",
-                "\"%1\" could not be restored: %2"},
     UiTextEntry{ui_text::kSaveChangesQuestion, "Änderungen an %1 speichern?", "Save changes to %1?"},
     UiTextEntry{ui_text::kAboutCaption, "Info über Quillmar", "About Quillmar"},
     UiTextEntry{ui_text::kAboutText, "Quillmar\nVersion %1", "Quillmar\nVersion %1"},
@@ -63,7 +50,6 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kSaveAsDialogTitle, "Speichern unter", "Save As"},
     UiTextEntry{ui_text::kStatusReady, "Bereit", "Ready"},
     UiTextEntry{ui_text::kToolBarTitle, "Symbolleiste", "Toolbar"},
-    UiTextEntry{ui_text::kLoadCancelled, "Das Laden wurde abgebrochen.", "The load was cancelled."},
     UiTextEntry{ui_text::kArgumentFile, "Charakterdatei (*.chr), die geöffnet wird.", "Character file (*.chr) to open."},
     UiTextEntry{ui_text::kArgumentLanguage, "Sprache der Oberfläche: de oder en.", "User-interface language: de or en."},
     UiTextEntry{ui_text::kArgumentDataRoot, "Ordner mit den Datenordnern de und en.",

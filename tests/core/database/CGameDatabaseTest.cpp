@@ -46,6 +46,14 @@ TEST(GameDatabaseLoad, MissingFolderShowsOnlyTheDirectoryMessageInTheUiLanguage)
                                      "ffnen."}));
     EXPECT_EQ(german.prompt.messages[0].buttons, PromptButtons::Ok);
     EXPECT_FALSE(english.database.IsLoaded());
+
+    // A loaded database told to load a missing folder has no data any more.
+    MiniWorld world;
+    LoadedFolder loaded(world.folder.Path(), UiLanguage::English);
+    ASSERT_TRUE(loaded.database.IsLoaded());
+    loaded.database.Load(missing.string());
+    EXPECT_FALSE(loaded.database.IsLoaded());
+    EXPECT_EQ(loaded.database.Counts().classes, 0);
 }
 
 // The mini world holds the files up to classes.dat; every later file is missing

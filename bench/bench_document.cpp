@@ -10,15 +10,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
+#include "CareerCharacter.h"
 #include "common/CPrompt.h"
 #include "common/FileIo.h"
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "document/CharacterFile.h"
-#include "document/LevelSlot.h"
 
 namespace fs = std::filesystem;
 
@@ -45,29 +44,7 @@ struct Career {
             error = "the shipped data does not load";
             return;
         }
-        doc.New();
-        ChooseClassWithMostLines();
-        doc.SetLevel(50.0f);
-        doc.SetCareerMode(1);
-        const std::vector<std::string> lines = doc.SkillLines();
-        // Every line at every slot up to level 50, rising slowly, with an
-        // auto-train mask on the first line and a respec half way.
-        const int lastSlot = level_slot::SlotOfLevel(50.0f);
-        for (int slot = 1; slot <= lastSlot; ++slot) {
-            const int level = static_cast<int>(level_slot::LevelOfSlot(slot));
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                doc.SpecPlan(slot).Set(lines[i], 1 + (level * static_cast<int>(i + 1)) / static_cast<int>(lines.size() + 1));
-        }
-        if (!lines.empty())
-            doc.SetAutoTrain(lines.front(), 0x7FE);
-        doc.StoreRespecAt(level_slot::SlotOfLevel(25.0f), true);
-        const RealmAbilityListing old = database.RealmAbilityList();
-        for (std::size_t i = 0; i < old.names.size(); ++i)
-            doc.SetRealmAbility(old.names[i], 1 + static_cast<int>(i % 5));
-        const std::vector<std::string> nf = database.RealmAbilityNfList();
-        for (std::size_t i = 0; i < nf.size(); ++i)
-            doc.SetRealmAbilityNf(nf[i], 1 + static_cast<int>(i % 5));
-        doc.Recalculate();
+        BuildCareerCharacter(database, doc);
 
         file = fs::temp_directory_path() / ("quillmar-bench-career-" + std::to_string(::getpid()) + ".chr");
         const CharacterSaveResult saved = SaveCharacterFile(doc, file.string(), UiLanguage::English);
@@ -81,19 +58,6 @@ struct Career {
         fs::remove(file.string() + ".2", ignored);
     }
 
-    void ChooseClassWithMostLines()
-    {
-        std::size_t most = 0;
-        std::string best;
-        for (const std::string& className : database.ClassNames()) {
-            doc.SetClass(className);
-            if (doc.SkillLines().size() > most) {
-                most = doc.SkillLines().size();
-                best = className;
-            }
-        }
-        doc.SetClass(best);
-    }
 };
 
 Career& TheCareer()

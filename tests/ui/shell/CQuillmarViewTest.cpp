@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "controls/CEditColor.h"
+#include "database/CClassTable.h"
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
@@ -116,8 +117,14 @@ private slots:
         for (int below = list + 1; below < 3; ++below)
             QCOMPARE(lists[below]->currentIndex(), 0);
         QCOMPARE(QString::fromStdString(m_doc->GetRealm()), lists[0]->currentText());
-        QCOMPARE(QString::fromStdString(m_doc->GetClass()), lists[1]->currentText());
-        QCOMPARE(QString::fromStdString(m_doc->GetRace()), lists[2]->currentText());
+        // The lists hold what the data has for the realm and class chosen.
+        const CClassTable& classes = m_database->Classes();
+        const std::vector<std::string> realmClasses = classes.NamesOfRealm(lists[0]->currentIndex());
+        QCOMPARE(lists[1]->count(), int(realmClasses.size()));
+        QCOMPARE(m_doc->GetClass(), realmClasses.at(lists[1]->currentIndex()));
+        const std::vector<std::string> races = classes.RaceNames(classes.FindByName(m_doc->GetClass()));
+        QCOMPARE(lists[2]->count(), int(races.size()));
+        QCOMPARE(m_doc->GetRace(), races.at(lists[2]->currentIndex()));
         QCOMPARE(m_log, told);
     }
 

@@ -229,6 +229,7 @@ private slots:
         m_doc->SetClass("Flamewright");  // reaches the page as a race change
         stats()->OnRaceChanged();
         verifyStatsShown();
+        m_doc->SetRealmAbilityNf("Keen Mind", 3);
         m_doc->SetRealmAbilityNf("Toughness", 1);
         stats()->OnLevelChanged();
         verifyStatsShown();

@@ -58,3 +58,28 @@ template <typename T> void WhenModalOpens(std::function<void(T*)> work)
 }
 
 }  // namespace ui_test
+
+#include <QTest>
+
+namespace ui_test {
+
+// The named child, or a fatal error naming it.
+template <typename T = QWidget> T* ChildOf(const QObject* parent, const QString& name)
+{
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        qFatal("no child %s", qPrintable(name));
+    return child;
+}
+
+// Types over the field's text as a user would, and ends with Return when `finish`.
+inline void TypeInto(QWidget* field, const QString& text, bool finish = true)
+{
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+    if (finish)
+        QTest::keyClick(field, Qt::Key_Return);
+}
+
+}  // namespace ui_test

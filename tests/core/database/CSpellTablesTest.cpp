@@ -35,9 +35,12 @@ TEST(SpellTable, FindsEveryIdTheFileCarries)
     // spells with one id the later wins.
     Magic magic("7;A;1\n2000000000;B;2\n-5;C;3\n7;D;4\n1000001;E;5\n1000000;F;6\n", "");
     ASSERT_EQ(magic.spellsResult, DbResult::Loaded);
-    const std::pair<std::int32_t, int> rows[] = {{7, 3},  {2000000000, 1}, {-5, 2},  {1000001, 4},
-                                                 {1000000, 5}, {3, -1}, {0, -1}, {999999, -1},
-                                                 {-1, -1}, {2000000001, -1}};
+    const std::pair<std::int32_t, int> rows[] = {
+        // clang-format off
+        {7, 3}, {2000000000, 1}, {-5, 2}, {1000001, 4}, {1000000, 5}, {3, -1}, {0, -1}, {999999, -1},
+        {-1, -1}, {2000000001, -1},
+        // clang-format on
+    };
     for (const auto& [id, index] : rows)
         EXPECT_EQ(magic.spells.FindById(id), index) << id;
 }
@@ -47,9 +50,11 @@ TEST(SpellTable, FindsEveryIdTheFileCarries)
 TEST(SpellCategoryTextTable, ExpandsWrittenLineBreaksOnly)
 {
     const std::pair<const char*, const char*> rows[] = {
+        // clang-format off
         {"\"a, b\\nc\"", "a, b\r\nc"}, {"\\nfirst", "\r\nfirst"}, {"last\\n", "last\r\n"},
-        {"a\\\\nb", "a\\\r\nb"},       {"a\\tb", "a\\tb"},        {"ab\\", "ab\\"},
-        {"\\", "\\"},                  {"", ""}};
+        {"a\\\\nb", "a\\\r\nb"}, {"a\\tb", "a\\tb"}, {"ab\\", "ab\\"}, {"\\", "\\"}, {"", ""},
+        // clang-format on
+    };
     for (const auto& [field, text] : rows) {
         MiniWorld world;
         // The backslash last on a line must not take the line end or the next record with it.

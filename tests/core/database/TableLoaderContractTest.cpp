@@ -62,14 +62,17 @@ const TableCase kTables[] = {
     // clang-format on
 };
 
+// The mini world holds the files up to classes.dat; the later ones start empty.
+void AddEmptyLaterFiles(MiniWorld& world)
+{
+    for (const char* file : {"ras.csv", "rasnf.csv", "abilities_rest.dat", "abilities.dat", "abilities_desc.dat",
+                             "malines.csv", "malevel.csv"})
+        world.folder.Write(file, "");
+}
+
 class TableLoader : public ::testing::TestWithParam<TableCase> {
 protected:
-    TableLoader()
-    {
-        for (const char* file : {"ras.csv", "rasnf.csv", "abilities_rest.dat", "abilities.dat",
-                                 "abilities_desc.dat", "malines.csv", "malevel.csv"})
-            m_world.folder.Write(file, "");
-    }
+    TableLoader() { AddEmptyLaterFiles(m_world); }
     void LoadFile(const std::string& bytes)
     {
         m_world.folder.Write(GetParam().file, bytes);
@@ -127,5 +130,37 @@ INSTANTIATE_TEST_SUITE_P(EveryTable, TableLoader, ::testing::ValuesIn(kTables),
                          [](const ::testing::TestParamInfo<TableCase>& row) {
                              return std::string(row.param.name);
                          });
+
+// A record that breaks its table's rule, between a first and a last record:
+// the load ends there keeping the first, or (a style line naming an unknown
+// style) leaves out only the broken entry and goes on.
+TEST(TableLoaderMalformedRecord, EndsTheLoadOrIsLeftOut)
+{
+    const struct {
+        const char* file;
+        int DatabaseCounts::*count;
+        const char* records;
+        int kept;
+    } cases[] = {
+        // clang-format off
+        {"races.csv", &DatabaseCounts::races, "Aa;caldor\nZz;nowhere\nCc;caldor", 1},
+        {"styles.csv", &DatabaseCounts::styles, "1;Aa;1;any;none;no\n2;Zz;1;any;none;y\n3;Cc;1;any;none;no", 1},
+        {"stylelines.dat", &DatabaseCounts::styleLines, "1,Aa,0\n2,Zz,1,99\n3,Cc,0", 3},
+        {"spellscat.dat", &DatabaseCounts::spellCategories, "1,0,Mending,0\n2,0,Nowhere,0\n3,0,Mending,0", 1},
+        {"spelllines.dat", &DatabaseCounts::spellLines, "1,A,Aa,0,0\n2,Z,Zz,1,99,0\n3,C,Cc,0,0", 1},
+        {"classes.dat", &DatabaseCounts::classes, "Aa,0,str,con,dex,1,1,1,0,0,0,f\nZz,0,str,con,dex,1,1,1,1,Gnome,0,0,f\nCc,0,str,con,dex,1,1,1,0,0,0,f", 1},
+        {"ras.csv", &DatabaseCounts::realmAbilities, "Aa;active\nZz;sometimes\nCc;active", 1},
+        {"rasnf.csv", &DatabaseCounts::realmAbilitiesNf, "0;Aa;A;active\n0;Zz;Z;active;About;1;2;3;4;5;Wizard\n1;Cc;C;active", 1},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        MiniWorld world;
+        AddEmptyLaterFiles(world);
+        world.folder.Write(c.file, c.records);
+        CGameDatabase database(world.folder.Path().parent_path().string());
+        database.Load(world.folder.Path().filename().string());
+        EXPECT_EQ(database.Counts().*c.count, c.kept) << c.file;
+    }
+}
 
 }  // namespace

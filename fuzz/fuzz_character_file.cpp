@@ -4,16 +4,10 @@
 // round gives the very same bytes. (The first round may differ: an ability that
 // is not one of the class's is saved as -1, and several of those become one
 // empty entry on the next load.)
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string>
-#include <string_view>
 
-#include "FuzzCheck.h"
-#include "common/CPrompt.h"
+#include "FuzzDriver.h"
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
@@ -21,18 +15,11 @@
 
 namespace {
 
-// Files from newer versions are accepted: they reach more of the reader.
-class AcceptingPrompt : public CPrompt {
-public:
-    PromptAnswer Show(const PromptMessage&) override { return PromptAnswer::Ok; }
-};
-
 struct World {
-    AcceptingPrompt prompt;
+    CFuzzPrompt prompt;
     CGameDatabase database{QUILLMAR_SHIPPED_DATA};
     CAppSettings settings;
     CQuillmarDoc doc{database, settings};
-    std::string pristine;  // the bytes of a new document
 };
 
 World& TheWorld()
@@ -41,10 +28,7 @@ World& TheWorld()
         auto w = std::make_unique<World>();
         w->database.SetPrompt(&w->prompt, UiLanguage::English);
         w->database.Load("de");
-        if (!w->database.IsLoaded())
-            std::abort();
-        w->doc.New();
-        FUZZ_CHECK(CharacterFileBytes(w->doc, w->pristine, UiLanguage::English).ok);
+        FUZZ_CHECK(w->database.IsLoaded());
         return w;
     }();
     return *world;
@@ -57,27 +41,29 @@ std::string Saved(const CQuillmarDoc& doc)
     return bytes;
 }
 
+bool Load(World& world, std::string_view bytes)
+{
+    world.doc.New();
+    return LoadCharacterBytes(world.doc, bytes, "fuzz.chr", &world.prompt, UiLanguage::English).Ok();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     World& world = TheWorld();
     world.doc.New();
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const CharacterLoadResult loaded =
-        LoadCharacterBytes(world.doc, bytes, "fuzz.chr", &world.prompt, UiLanguage::English);
-    if (!loaded.Ok()) {
-        FUZZ_CHECK(Saved(world.doc) == world.pristine);  // nothing half-loaded
+    static const std::string pristine = Saved(world.doc);  // the bytes of a new document
+    if (!Load(world, FuzzInput(data, size))) {
+        FUZZ_CHECK(Saved(world.doc) == pristine);  // nothing half-loaded
         return 0;
     }
     std::string first;
     if (!CharacterFileBytes(world.doc, first, UiLanguage::English).ok)
         return 0;  // more options than the layout can count: refused, as it must be
-    world.doc.New();
-    FUZZ_CHECK(LoadCharacterBytes(world.doc, first, "again.chr", &world.prompt, UiLanguage::English).Ok());
+    FUZZ_CHECK(Load(world, first));
     const std::string second = Saved(world.doc);
-    world.doc.New();
-    FUZZ_CHECK(LoadCharacterBytes(world.doc, second, "third.chr", &world.prompt, UiLanguage::English).Ok());
+    FUZZ_CHECK(Load(world, second));
     FUZZ_CHECK(Saved(world.doc) == second);
     return 0;
 }

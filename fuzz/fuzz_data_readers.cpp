@@ -4,32 +4,22 @@
 // Besides memory faults, the walk checks what every loader relies on: fields
 // are bounded, hold no line break and no trailing white space, the end-of-line
 // state is sticky, and every step moves forward.
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <string>
 
-#include "FuzzCheck.h"
+#include "FuzzDriver.h"
 #include "database/CCsvReader.h"
 #include "database/CDatReader.h"
 
 namespace {
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
 void CheckField(const std::string& field)
 {
     FUZZ_CHECK(field.size() <= CDataFileReader::kMaxFieldLength);
     FUZZ_CHECK(field.find('\n') == std::string::npos);
-    FUZZ_CHECK(field.empty() || !IsSpace(field.back()));
+    FUZZ_CHECK(field.empty() || std::string_view(" \t\r\n\v\f").find(field.back()) == std::string_view::npos);
 }
 
-template <typename Reader>
-void Walk(Reader& reader, std::size_t inputSize, unsigned pattern, bool asNumbers)
+template <typename Reader> void Walk(Reader& reader, std::size_t inputSize, unsigned pattern)
 {
     // Each record consumes at least one byte, so the record count is bounded.
     std::size_t records = 0;
@@ -38,22 +28,18 @@ void Walk(Reader& reader, std::size_t inputSize, unsigned pattern, bool asNumber
         FUZZ_CHECK(++records <= inputSize + 1);
         for (unsigned i = 0; i < fieldsPerRecord; ++i) {
             const bool wasEnded = reader.AtEndOfLine();
-            if (asNumbers && i % 2 == 1) {
+            if ((pattern & 0x80) != 0 && i % 2 == 1) {
                 (void)reader.NextInt();
-            } else {
-                const std::string field = reader.NextField();
-                CheckField(field);
-                if (wasEnded)
-                    FUZZ_CHECK(field.empty() && reader.AtEndOfLine());
+                continue;
             }
+            const std::string field = reader.NextField();
+            CheckField(field);
+            FUZZ_CHECK(!wasEnded || (field.empty() && reader.AtEndOfLine()));
         }
         // Drain the rest of the line too, as a loader of a counted list would.
-        if ((pattern & 0x40) != 0) {
-            std::size_t guard = 0;
-            while (!reader.AtEndOfLine()) {
-                CheckField(reader.NextField());
-                FUZZ_CHECK(++guard <= inputSize + 1);
-            }
+        for (std::size_t guard = 0; (pattern & 0x40) != 0 && !reader.AtEndOfLine(); ++guard) {
+            CheckField(reader.NextField());
+            FUZZ_CHECK(guard <= inputSize);
         }
     } while (reader.NextLine());
     FUZZ_CHECK(!reader.NextLine());           // the end is sticky
@@ -67,24 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const unsigned pattern = data[0];
-    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-
+    const std::string bytes(FuzzInput(data + 1, size - 1));
     CDatReader dat;
     dat.OpenBytes(bytes);
-    Walk(dat, bytes.size(), pattern, (pattern & 0x80) != 0);
+    Walk(dat, bytes.size(), data[0]);
     // Floats on a fresh pass: the field text is arbitrary.
     dat.OpenBytes(bytes);
     for (std::size_t i = 0; i < 64 && dat.NextLine(); ++i)
         (void)dat.NextFloat();
-
     CCsvReader csv;
     csv.OpenBytes(bytes);
-    Walk(csv, bytes.size(), pattern, (pattern & 0x80) != 0);
-
-    // Reopening and closing leave a reader usable.
+    Walk(csv, bytes.size(), data[0]);
+    // Closing leaves a reader usable.
     csv.Close();
-    FUZZ_CHECK(!csv.NextLine());
-    FUZZ_CHECK(csv.NextField().empty());
+    FUZZ_CHECK(!csv.NextLine() && csv.NextField().empty());
     return 0;
 }

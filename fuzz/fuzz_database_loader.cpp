@@ -3,69 +3,29 @@
 // separated by NUL bytes (the data files hold none); a file past the last part
 // is absent, which exercises the missing-file path. Files go into one language
 // folder under /tmp that is reused for every input and removed at exit.
-
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
-#include <string_view>
 
-#include "FuzzCheck.h"
-#include "common/CPrompt.h"
+#include "FuzzDriver.h"
 #include "database/CGameDatabase.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kFiles[] = {
-    "races.csv",      "styles.csv",    "stylelines.dat",     "spells.csv",   "spellscat_descriptions.dat",
-    "spellscat.dat",  "spelllines.dat", "classes.dat",       "ras.csv",      "rasnf.csv",
-    "abilities_rest.dat", "abilities.dat", "abilities_desc.dat", "malines.csv", "malevel.csv",
-};
-constexpr const char* kLanguage = "fz";
-// Lists longer than this are only walked in part: the queries are the same for
-// every entry, and a long walk slows the fuzzer down for no new paths.
-constexpr std::size_t kWalkLimit = 24;
-
-class SilentPrompt : public CPrompt {
-public:
-    PromptAnswer Show(const PromptMessage&) override { return PromptAnswer::Ok; }
-};
-
-fs::path& Root()
-{
-    static fs::path root;
-    return root;
-}
+constexpr const char* kFiles[] = {"races.csv",     "styles.csv",     "stylelines.dat", "spells.csv",
+                                  "spellscat_descriptions.dat",      "spellscat.dat",  "spelllines.dat",
+                                  "classes.dat",   "ras.csv",        "rasnf.csv",      "abilities_rest.dat",
+                                  "abilities.dat", "abilities_desc.dat", "malines.csv", "malevel.csv"};
+const fs::path kRoot = fs::temp_directory_path() / ("quillmar-fuzz-" + std::to_string(::getpid()));
 
 void RemoveRoot()
 {
     std::error_code error;
-    fs::remove_all(Root(), error);
-}
-
-void WriteFile(const fs::path& path, std::string_view bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        std::abort();  // the fuzzer's own folder must be writable
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size())
-        std::abort();
-    std::fclose(file);
-}
-
-template <typename List, typename Fn>
-void ForSome(const List& list, Fn&& fn)
-{
-    const std::size_t n = std::min(list.size(), kWalkLimit);
-    for (std::size_t i = 0; i < n; ++i)
-        fn(i);
+    fs::remove_all(kRoot, error);
 }
 
 void WalkSpellLine(CGameDatabase& db)
@@ -74,16 +34,13 @@ void WalkSpellLine(CGameDatabase& db)
     (void)db.SpellLineHasSpec();
     for (const bool base : {true, false}) {
         const auto categories = db.SpellCategoryNames(base);
-        ForSome(categories, [&](std::size_t c) {
+        ForFirstEntries(categories, [&](std::size_t c) {
             db.SelectSpellCategory(categories[c], base);
-            (void)db.CategoryDescription();
-            (void)db.CategoryDisplayMode();
-            (void)db.TopSpellEffect(50);
+            (void)db.CategoryDescription(), (void)db.CategoryDisplayMode(), (void)db.TopSpellEffect(50);
             const NamedLevels spells = db.SpellNames();
-            ForSome(spells.names, [&](std::size_t s) {
+            ForFirstEntries(spells.names, [&](std::size_t s) {
                 db.SelectSpell(spells.names[s], s < spells.levels.size() ? spells.levels[s] : 0);
-                (void)db.SpellDetail();
-                (void)db.SpellDamageType();
+                (void)db.SpellDetail(), (void)db.SpellDamageType();
             });
         });
     }
@@ -91,62 +48,47 @@ void WalkSpellLine(CGameDatabase& db)
 
 void WalkClass(CGameDatabase& db)
 {
-    (void)db.ClassName();
-    (void)db.RealmNameOfSelection();
-    (void)db.ClassStats();
-    (void)db.ClassHitPoints();
-    (void)db.SpecPointsUpTo(50.5);
-    (void)db.IsFemaleOnly();
-    (void)db.ClassAbilities();
+    (void)db.ClassName(), (void)db.RealmNameOfSelection(), (void)db.ClassStats(), (void)db.ClassHitPoints();
+    (void)db.SpecPointsUpTo(50.5), (void)db.IsFemaleOnly(), (void)db.ClassAbilities();
     const auto races = db.RaceNames();
-    ForSome(races, [&](std::size_t r) {
+    ForFirstEntries(races, [&](std::size_t r) {
         db.SelectRace(races[r]);
-        (void)db.RaceName();
-        (void)db.RaceStats();
-        (void)db.StatsAtLevel(50);
+        (void)db.RaceName(), (void)db.RaceStats(), (void)db.StatsAtLevel(50);
     });
-
     const auto styleLines = db.StyleLineNames();
-    ForSome(styleLines, [&](std::size_t l) {
+    ForFirstEntries(styleLines, [&](std::size_t l) {
         db.SelectStyleLine(styleLines[l]);
         (void)db.IsAutoTrainStyleLine();
         const NamedLevels styles = db.StyleNames();
-        ForSome(styles.names, [&](std::size_t s) {
+        ForFirstEntries(styles.names, [&](std::size_t s) {
             db.SelectStyle(styles.names[s]);
-            (void)db.StyleDetail();
-            (void)db.StyleName();
-            (void)db.StyleOpening();
+            (void)db.StyleDetail(), (void)db.StyleName(), (void)db.StyleOpening();
         });
     });
-
     const auto spellLines = db.SpellLineNames();
     (void)db.SpellLineNamesWithSpec();
-    ForSome(spellLines, [&](std::size_t l) {
+    ForFirstEntries(spellLines, [&](std::size_t l) {
         db.SelectSpellLine(spellLines[l]);
         WalkSpellLine(db);
     });
-
     const RealmAbilityListing abilities = db.RealmAbilityList();
-    ForSome(abilities.names, [&](std::size_t a) {
+    ForFirstEntries(abilities.names, [&](std::size_t a) {
         db.SelectRealmAbility(abilities.names[a]);
         (void)db.RealmAbilityDetail();
     });
     const auto abilitiesNf = db.RealmAbilityNfList();
-    ForSome(abilitiesNf, [&](std::size_t a) {
+    ForFirstEntries(abilitiesNf, [&](std::size_t a) {
         db.SelectRealmAbilityNf(abilitiesNf[a]);
         (void)db.RealmAbilityNfDetail();
         for (int level = -1; level <= 6; ++level)
             (void)db.RealmAbilityValue(abilitiesNf[a], level);
     });
-
     const ClassTrackNames tracks = db.MasterLevelTracks();
     for (const std::string& track : {tracks.first, tracks.second}) {
         db.SelectMasterLevel(track);
         (void)db.MasterLevelAbilities();
-        for (int level = -1; level <= 11; ++level) {
-            (void)db.MasterLevelInfo(level);
-            (void)db.MasterLevelDescription(level);
-        }
+        for (int level = -1; level <= 11; ++level)
+            (void)db.MasterLevelInfo(level), (void)db.MasterLevelDescription(level);
     }
 }
 
@@ -154,55 +96,48 @@ void WalkClass(CGameDatabase& db)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    Root() = fs::temp_directory_path() / ("quillmar-fuzz-" + std::to_string(::getpid()));
     std::error_code error;
-    fs::create_directories(Root() / kLanguage, error);
-    if (error)
-        std::abort();
+    fs::create_directories(kRoot / "fz", error);
+    FUZZ_CHECK(!error);  // the fuzzer's own folder must be writable
     std::atexit(RemoveRoot);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string_view input(reinterpret_cast<const char*>(data), size);
-    const fs::path folder = Root() / kLanguage;
+    const std::string_view input = FuzzInput(data, size);
     std::size_t at = 0;
     for (const char* name : kFiles) {
-        const fs::path path = folder / name;
-        if (at > input.size()) {
-            std::error_code error;
-            fs::remove(path, error);
+        const fs::path path = kRoot / "fz" / name;
+        std::error_code error;
+        fs::remove(path, error);
+        if (at > input.size())
             continue;
-        }
         const std::size_t end = std::min(input.find('\0', at), input.size());
-        WriteFile(path, input.substr(at, end - at));
+        std::ofstream(path, std::ios::binary) << input.substr(at, end - at);
+        FUZZ_CHECK(fs::exists(path));
         at = end + 1;
     }
-
-    SilentPrompt prompt;
-    CGameDatabase db(Root().string());
+    CFuzzPrompt prompt;
+    CGameDatabase db(kRoot.string());
     db.SetPrompt(&prompt, UiLanguage::English);
-    db.Load(kLanguage);
+    db.Load("fz");
     FUZZ_CHECK(db.IsLoaded());  // the folder exists, so the load runs to its end
-
     (void)db.Description("str");
     const auto classes = db.ClassNames();
-    ForSome(classes, [&](std::size_t c) {
+    ForFirstEntries(classes, [&](std::size_t c) {
         db.SelectClass(classes[c]);
         WalkClass(db);
     });
     // Queries with nothing selected, and with names that match nothing.
     db.SelectClass("");
     db.SelectRealmByCode("nor");
-    (void)db.RaceNames();
-    (void)db.ClassNames();
+    (void)db.RaceNames(), (void)db.ClassNames();
     db.SelectClass("no such class");
     WalkClass(db);
-
     // A reload replaces every record: the second load of the same files gives the same counts.
     const DatabaseCounts before = db.Counts();
-    db.Load(kLanguage);
+    db.Load("fz");
     const DatabaseCounts after = db.Counts();
     FUZZ_CHECK(before.classes == after.classes && before.spells == after.spells && before.races == after.races &&
                before.masterLevels == after.masterLevels && before.abilityNames == after.abilityNames);

@@ -45,14 +45,14 @@ TEST(ClassTable, ReadsStatsLinesAndAutoTrainStars)
 
 TEST(ClassTable, UnresolvedListEntryEndsTheLoadKeepingEarlierClasses)
 {
+    // Past the line the entries read as line id 0, which no line has.
     const std::pair<const char*, DbResult> cases[] = {
-        {"2,Human,Gnome,0,0,f", DbResult::UnknownRace},
-        {"3,Human,Dwarf", DbResult::UnknownRace},
-        {"2000000000,Human", DbResult::UnknownRace},
-        {"1,Human,2,1,5*,0,f", DbResult::UnknownStyleLine},
-        {"1,Human,0,2,7,*70,f", DbResult::UnknownSpellLine},
-        // Past the line the entries read as line id 0, which no line has.
-        {"1,Human,0,2000000000,8", DbResult::UnknownSpellLine}};
+        // clang-format off
+        {"2,Human,Gnome,0,0,f", DbResult::UnknownRace}, {"3,Human,Dwarf", DbResult::UnknownRace},
+        {"2000000000,Human", DbResult::UnknownRace}, {"1,Human,2,1,5*,0,f", DbResult::UnknownStyleLine},
+        {"1,Human,0,2,7,*70,f", DbResult::UnknownSpellLine}, {"1,Human,0,2000000000,8", DbResult::UnknownSpellLine},
+        // clang-format on
+    };
     for (const auto& [tail, result] : cases) {
         MiniWorld world;
         EXPECT_EQ(LoadClasses(world, "1,Human,0,0,f", "1",
@@ -66,23 +66,14 @@ TEST(ClassTable, UnresolvedListEntryEndsTheLoadKeepingEarlierClasses)
 TEST(ClassTable, SpecPointsUpToLevel)
 {
     const std::tuple<const char*, double, std::int32_t> cases[] = {
-        {"1", 1.0, 0},
-        {"1", 2.0, 2},
-        {"1", 5.0, 14},
-        {"1", 5.5, 14},
-        {"1", 6.0, 20},
-        {"1", 40.0, 819},
+        // clang-format off
+        {"1", 1.0, 0}, {"1", 2.0, 2}, {"1", 5.0, 14}, {"1", 5.5, 14}, {"1", 6.0, 20}, {"1", 40.0, 819},
         // Half levels from 40.5 on add half a level's points.
-        {"1", 40.5, 839},
-        {"1", 49.5, 1444},
-        {"1", 50.0, 1494},
-        {"1", 1e300, 1494},
-        {"1", std::nan(""), 0},
-        {"2.2", 45.5, 2521},
-        {"0.7", 10.0, 39},  // 10 x 0.7f is just below 7: truncated
-        {"1e39", 6.0, kMaxInt},
-        {"-1e39", 6.0, std::numeric_limits<std::int32_t>::min() + 14},
-        {"nan", 50.0, 14}};
+        {"1", 40.5, 839}, {"1", 49.5, 1444}, {"1", 50.0, 1494}, {"1", 1e300, 1494}, {"1", std::nan(""), 0},
+        {"2.2", 45.5, 2521}, {"0.7", 10.0, 39},  // 10 x 0.7f is just below 7: truncated
+        {"1e39", 6.0, kMaxInt}, {"-1e39", 6.0, std::numeric_limits<std::int32_t>::min() + 14}, {"nan", 50.0, 14},
+        // clang-format on
+    };
     for (const auto& [multiplier, level, points] : cases) {
         MiniWorld world;
         ASSERT_EQ(LoadClasses(world, "1,Human,0,0,f", multiplier), DbResult::Loaded);

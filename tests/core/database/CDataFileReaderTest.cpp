@@ -35,21 +35,18 @@ struct ReaderCase {
 TEST(DataFileReader, SplitsFieldsAndRecords)
 {
     const ReaderCase cases[] = {
-        {false, "Sword,  2 ,x\n", 3, {{"Sword", "2", "x"}}},
-        {false, "\"a,b\",c\n", 2, {{"a,b", "c"}}},
+        // clang-format off
+        {false, "Sword,  2 ,x\n", 3, {{"Sword", "2", "x"}}}, {false, "\"a,b\",c\n", 2, {{"a,b", "c"}}},
         {true, "\"a;b\"junk;c\n", 2, {{"a;b", "c"}}},
         {true, "a;b;\nnext\n", 4, {{"a", "b", "", ""}, {"next", "", "", ""}}},
         {true, "  / note\n\na;b\n/x;y\nc;d", 2, {{"a", "b"}, {"c", "d"}}},
         {true, "a;b;c;d\n", 2, {{"a", "b"}, {"c", "d"}}},
-        {false, "\"abc\nd\n", 2, {{"abc", ""}, {"d", ""}}},
-        {true, "a;b\n/ end", 2, {{"a", "b"}}},
+        {false, "\"abc\nd\n", 2, {{"abc", ""}, {"d", ""}}}, {true, "a;b\n/ end", 2, {{"a", "b"}}},
         {true, "/ one\n\n   / two\n", 1, {{""}}},
         {false, "\"a\"x,b\n\"c,d\"\n;\"q\n\"e\",f", 2, {{"a", "b"}, {"c,d", ""}, {"e", "f"}}},
         {true, std::string("a\0b;c\n", 6), 2, {{std::string("a\0b", 3), "c"}}},
-        {false,
-         std::string(5000, 'a') + ",tail",
-         2,
-         {{std::string(CDataFileReader::kMaxFieldLength, 'a'), "tail"}}},
+        {false, std::string(5000, 'a') + ",tail", 2, {{std::string(CDataFileReader::kMaxFieldLength, 'a'), "tail"}}},
+        // clang-format on
     };
     for (const ReaderCase& c : cases) {
         EXPECT_EQ(c.csv ? ReadRecords<CCsvReader>(c.bytes, c.fieldsPerRecord)
@@ -76,10 +73,12 @@ TEST(DataFileReader, LineCountCountsEveryLineOfTheContents)
 TEST(DataFileReader, NumbersFollowTheCLibraryRule)
 {
     const std::tuple<const char*, std::int32_t, double> cases[] = {
-        {"42", 42, 42.0},  {"  -7x", -7, -7.0}, {"+3", 3, 3.0},
-        {"abc", 0, 0.0},   {"", 0, 0.0},        {"1.25", 1, 1.25},
-        {"-0.5", 0, -0.5}, {"12*", 12, 12.0},   {"4294967297", 1, 4294967297.0},
-        {"--1", 0, 0.0},   {"1e3", 1, 1000.0}};
+        // clang-format off
+        {"42", 42, 42.0}, {"  -7x", -7, -7.0}, {"+3", 3, 3.0}, {"abc", 0, 0.0}, {"", 0, 0.0},
+        {"1.25", 1, 1.25}, {"-0.5", 0, -0.5}, {"12*", 12, 12.0}, {"4294967297", 1, 4294967297.0},
+        {"--1", 0, 0.0}, {"1e3", 1, 1000.0},
+        // clang-format on
+    };
     for (const auto& [text, asInt, asDouble] : cases) {
         EXPECT_EQ(ParseLeadingInt(text), asInt) << text;
         EXPECT_DOUBLE_EQ(ParseLeadingDouble(text), asDouble) << text;

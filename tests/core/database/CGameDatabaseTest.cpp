@@ -39,11 +39,9 @@ struct LoadedFolder {
 TEST(GameDatabaseLoad, MissingFolderShowsOnlyTheDirectoryMessageInTheUiLanguage)
 {
     const std::filesystem::path missing = std::filesystem::temp_directory_path() / "no-such-language-folder";
-    LoadedFolder english(missing, UiLanguage::English);
-    LoadedFolder german(missing, UiLanguage::German);
+    LoadedFolder english(missing, UiLanguage::English), german(missing, UiLanguage::German);
     EXPECT_EQ(english.Texts(), (Names{"Quillmar: Can't open directory."}));
-    EXPECT_EQ(german.Texts(), (Names{"Quillmar: Kann Verzeichnis nicht \xC3\xB6"
-                                     "ffnen."}));
+    EXPECT_EQ(german.Texts(), (Names{"Quillmar: Kann Verzeichnis nicht \xC3\xB6" "ffnen."}));
     EXPECT_EQ(german.prompt.messages[0].buttons, PromptButtons::Ok);
     EXPECT_FALSE(english.database.IsLoaded());
 
@@ -77,9 +75,8 @@ TEST(GameDatabaseLoad, EachFailingFileGetsOneBoxAndLoadingGoesOn)
                              "abilities_desc.dat", "malines.csv", "malevel.csv"})
         world.folder.Write(file, "");
     LoadedFolder german(world.folder.Path(), UiLanguage::German);
-    const std::string closing = "\n\xC3\x9C"
-                                "berpr\xC3\xBC"
-                                "fen Sie ihre Installation und/oder wenden Sie sich an den Entwickler :)";
+    const std::string closing =
+        "\n\xC3\x9C" "berpr\xC3\xBC" "fen Sie ihre Installation und/oder wenden Sie sich an den Entwickler :)";
     EXPECT_EQ(german.Texts(),
               (Names{"Quillmar-Error: Ein Realm konnte nicht identifiziert werden oder ist falsch "
                      "zugeordnet.\nFile: " +
@@ -143,16 +140,15 @@ TEST(ShippedData, BothLanguagesLoadWithoutABoxAndHoldTheSameRecords)
     LoadedFolder en(ShippedDataRoot() / "en", UiLanguage::English);
     EXPECT_EQ(de.Texts(), Names{});
     EXPECT_EQ(en.Texts(), Names{});
-    const DatabaseCounts a = de.database.Counts();
-    const DatabaseCounts b = en.database.Counts();
+    const auto counts = [](const LoadedFolder& folder) {
+        const DatabaseCounts c = folder.database.Counts();
+        return std::vector<int>{c.races, c.classes, c.styles, c.styleLines, c.spells, c.spellCategories,
+                                c.spellLines, c.realmAbilities, c.realmAbilitiesNf, c.abilityEntries, c.masterLevels};
+    };
+    EXPECT_EQ(counts(de), counts(en));
+    const DatabaseCounts a = de.database.Counts(), b = en.database.Counts();
     EXPECT_GE(a.classes, 36);
     EXPECT_GE(a.masterLevelTracks, 6);
-    EXPECT_EQ((std::vector<int>{a.races, a.classes, a.styles, a.styleLines, a.spells, a.spellCategories,
-                                a.spellLines, a.realmAbilities, a.realmAbilitiesNf, a.abilityEntries,
-                                a.masterLevels}),
-              (std::vector<int>{b.races, b.classes, b.styles, b.styleLines, b.spells, b.spellCategories,
-                                b.spellLines, b.realmAbilities, b.realmAbilitiesNf, b.abilityEntries,
-                                b.masterLevels}));
     for (int i = 0; i < std::min(a.classes, b.classes); ++i) {
         const CClassInfo& x = de.database.Classes().Info(i);
         const CClassInfo& y = en.database.Classes().Info(i);

@@ -70,8 +70,11 @@ TEST(RealmAbilityNfTable, GroupDecidesWhereReuseAndCaptionsStand)
     EXPECT_EQ(table.Info(0).reuse, "");
     EXPECT_EQ(table.Classes(3), (std::vector<int>{mini::kBlademaster, mini::kCleric}));
     EXPECT_EQ(table.ListForClass(mini::kCleric), (Names{"Purge", "Strength", "Zeal", "strength"}));
-    const std::pair<int, std::int32_t> strength[] = {{0, 0}, {1, 4}, {3, 12}, {4, 17},
-                                                     {5, 0}, {6, 0}, {-1, 0}};
+    const std::pair<int, std::int32_t> strength[] = {
+        // clang-format off
+        {0, 0}, {1, 4}, {3, 12}, {4, 17}, {5, 0}, {6, 0}, {-1, 0},
+        // clang-format on
+    };
     for (const auto& [level, value] : strength)
         EXPECT_EQ(table.ValueAtLevel("STRENGTH", level), value) << level;
     EXPECT_EQ(table.ValueAtLevel("Purge", 4), 4);

@@ -35,11 +35,36 @@ TEST(SpellTable, FindsEveryIdTheFileCarries)
     // spells with one id the later wins.
     Magic magic("7;A;1\n2000000000;B;2\n-5;C;3\n7;D;4\n1000001;E;5\n1000000;F;6\n", "");
     ASSERT_EQ(magic.spellsResult, DbResult::Loaded);
-    const std::pair<std::int32_t, int> rows[] = {{7, 3},       {2000000000, 1}, {-5, 2}, {1000001, 4},
-                                                 {1000000, 5}, {3, -1},         {0, -1}, {999999, -1},
-                                                 {-1, -1},     {2000000001, -1}};
+    const std::pair<std::int32_t, int> rows[] = {
+        // clang-format off
+        {7, 3}, {2000000000, 1}, {-5, 2}, {1000001, 4}, {1000000, 5}, {3, -1}, {0, -1}, {999999, -1},
+        {-1, -1}, {2000000001, -1},
+        // clang-format on
+    };
     for (const auto& [id, index] : rows)
         EXPECT_EQ(magic.spells.FindById(id), index) << id;
+}
+
+// A description cannot hold a line break, so the file writes one as backslash-n;
+// a backslash before anything else, or last in the text, stays as it is.
+TEST(SpellCategoryTextTable, ExpandsWrittenLineBreaksOnly)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        // clang-format off
+        {"\"a, b\\nc\"", "a, b\r\nc"}, {"\\nfirst", "\r\nfirst"}, {"last\\n", "last\r\n"},
+        {"a\\\\nb", "a\\\r\nb"}, {"a\\tb", "a\\tb"}, {"ab\\", "ab\\"}, {"\\", "\\"}, {"", ""},
+        // clang-format on
+    };
+    for (const auto& [field, text] : rows) {
+        MiniWorld world;
+        // The backslash last on a line must not take the line end or the next record with it.
+        world.folder.Write("spellscat_descriptions.dat", std::string("K,T,") + field + "\nL,U,next\\");
+        ASSERT_EQ(world.categoryTexts.LoadCategoryTexts(world.Path()), DbResult::Loaded);
+        ASSERT_EQ(world.categoryTexts.Count(), 2) << field;
+        EXPECT_EQ(world.categoryTexts.Text(0), text) << field;
+        EXPECT_EQ(world.categoryTexts.Text(1), "next\\") << field;
+        EXPECT_EQ(world.categoryTexts.Title(1), "U");
+    }
 }
 
 TEST(SpellCategoryTable, SpellsByLevelBestSpellAndFind)
@@ -62,13 +87,16 @@ TEST(SpellTables, UnresolvedListEntryEndsTheLoad)
     // The missing third spell id and the category ids past the line read as 0,
     // which nothing has.
     const std::tuple<const char*, const char*, DbResult, DbResult> cases[] = {
-        {"11,0,Mending,1,1\n12,0,Water,1,1\n", "7,A,Alpha,1,11,0\n", DbResult::UnknownSpellLine,
-         DbResult::Loaded},
+        // clang-format off
+        {"11,0,Mending,1,1\n12,0,Water,1,1\n", "7,A,Alpha,1,11,0\n", DbResult::UnknownSpellLine, DbResult::Loaded},
         {"11,0,Mending,2,1,99\n", "", DbResult::UnknownSpell, DbResult::UnknownSpellCategory},
         {"11,0,Mending,3,1,2\n", "", DbResult::UnknownSpell, DbResult::UnknownSpellCategory},
         {"11,0,Mending,-3\n", "7,A,Alpha,2,11,99,0\n", DbResult::Loaded, DbResult::UnknownSpellCategory},
         {"11,0,Mending,0\n", "7,A,Alpha,0,Spec,1,99\n", DbResult::Loaded, DbResult::UnknownSpellCategory},
-        {"11,0,Mending,0\n", "7,A,Alpha,2000000000,11\n", DbResult::Loaded, DbResult::UnknownSpellCategory}};
+        {"11,0,Mending,0\n", "7,A,Alpha,2,11\n", DbResult::Loaded, DbResult::UnknownSpellCategory},
+        {"11,0,Mending,0\n", "7,A,Alpha,2000000000,11\n", DbResult::Loaded, DbResult::UnknownSpellCategory},
+        // clang-format on
+    };
     for (const auto& [categoriesDat, linesDat, categoriesResult, linesResult] : cases) {
         Magic magic("", categoriesDat, linesDat);
         EXPECT_EQ(magic.categoriesResult, categoriesResult) << categoriesDat;
@@ -76,32 +104,61 @@ TEST(SpellTables, UnresolvedListEntryEndsTheLoad)
     }
 }
 
-TEST(SpellLineTable, CategoryListsFromFirstToLast)
+// A line's lists hold exactly their counted ids: the first and the last
+// category of a list are read, nothing after the last is taken as one more.
+TEST(SpellLineTable, CategoryListsEndAtTheirCount)
 {
-    // Categories 0 Mending, 1 Sparks, 2 mending: the base part lists the first and
-    // the last, the specialisation part only the middle one.
-    Magic magic("", "11,0,Mending,1,1\n12,1,Sparks,1,3\n13,0,mending,1,4\n",
-                "7,A,Alpha,2,11,13,Spec,1,12\n8,B,Beta,1,12,0 and more\n9,C,Gamma,0,0");
+    const struct {
+        const char* line;
+        Indices base;
+        const char* specName;
+        Indices spec;
+    } cases[] = {
+        // Categories 0 Mending (id 11), 1 Sparks (12), 2 mending (13), 3 Mending again (id 0).
+        // clang-format off
+        {"7,A,Alpha,2,11,13,Spec,1,12", {0, 2}, "Spec", {1}},
+        {"7,A,Alpha,3,11,12,13", {0, 1, 2}, "", {}},
+        {"7,A,Alpha,1,13,Spec,1,12", {2}, "Spec", {1}},
+        {"7,A,Alpha,0,0 and more", {}, "", {}},  // "0" starts a line without a specialisation part
+        {"7,A,Alpha,0,Spec,0", {}, "Spec", {}},
+        {"7,A,Alpha,0", {}, "", {}},
+        // Past the end of the line the ids read as 0, and the first such entry ends the list.
+        {"7,A,Alpha,1,11,Spec,5,12", {0}, "Spec", {1, 3}},
+        {"7,A,Alpha,4,12", {1, 3}, "", {}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        // The next record follows whole.
+        Magic magic("", "11,0,Mending,1,1\n12,1,Sparks,1,3\n13,0,mending,1,4\n0,0,Mending,0\n",
+                    c.line + std::string("\n8,B,Beta,1,12,0"));
+        ASSERT_EQ(magic.linesResult, DbResult::Loaded) << c.line;
+        ASSERT_EQ(magic.spellLines.Count(), 2) << c.line;
+        EXPECT_EQ(magic.spellLines.Categories(1, true), Indices{1}) << c.line;
+        EXPECT_EQ(magic.spellLines.Categories(0, true), c.base) << c.line;
+        EXPECT_EQ(magic.spellLines.SpecName(0), c.specName) << c.line;
+        EXPECT_EQ(magic.spellLines.Categories(0, false), c.spec) << c.line;
+        EXPECT_EQ(magic.spellLines.HasCategories(0, false), !c.spec.empty()) << c.line;
+    }
+}
+
+TEST(SpellLineTable, FindsCategoriesOfOnePartAndSkipsStaleOnes)
+{
+    Magic magic("", "11,0,Mending,1,1\n12,1,Sparks,1,3\n13,0,mending,1,4\n", "7,A,Alpha,2,11,13,Spec,1,12\n8,B,Beta,0,0");
     ASSERT_EQ(magic.linesResult, DbResult::Loaded);
     const CSpellLineTable& lines = magic.spellLines;
-    ASSERT_EQ(lines.Count(), 3);
-    EXPECT_EQ(lines.Categories(0, true), (Indices{0, 2}));
     EXPECT_EQ(lines.CategoryNames(0, true), (Names{"Mending", "mending"}));
     EXPECT_EQ(lines.FindCategory(0, "MENDING", true), 0);  // the first of two of a name
+    EXPECT_EQ(lines.FindCategory(0, "mending", true), 0);
     EXPECT_EQ(lines.FindCategory(0, "Sparks", true), -1);  // in the other part only
     EXPECT_EQ(lines.FindCategory(0, "sparks", false), 1);
-    // "0" starts a line without a specialisation part.
-    EXPECT_EQ(lines.SpecName(1), "");
-    EXPECT_FALSE(lines.HasCategories(1, false));
-    EXPECT_EQ(lines.FindCategory(2, "Mending", true), -1);
-    EXPECT_TRUE(lines.CategoryNames(2, true).empty());
-
+    EXPECT_EQ(lines.FindCategory(1, "Mending", true), -1);
+    EXPECT_TRUE(lines.CategoryNames(1, true).empty());
     // Reloaded with fewer categories, the line's stale entries are skipped.
     magic.folder.Write("spellscat.dat", "11,0,Mending,1,1\n");
-    ASSERT_EQ(magic.categories.LoadCategories(magic.Path(), magic.spells, magic.categoryTexts),
-              DbResult::Loaded);
+    ASSERT_EQ(magic.categories.LoadCategories(magic.Path(), magic.spells, magic.categoryTexts), DbResult::Loaded);
     EXPECT_EQ(lines.CategoryNames(0, true), (Names{"Mending"}));
     EXPECT_EQ(lines.FindCategory(0, "sparks", false), -1);
+    EXPECT_EQ(lines.FindCategory(0, "mending", true), 0);
 }
 
 }  // namespace

@@ -28,19 +28,16 @@ TEST(StyleTable, OpeningFromFollowUpPositionReactionAndStealth)
     // Position words are case-sensitive, lower case searched first; a follow-up
     // beats both, stealth adds 128 to any kind but none.
     const std::tuple<const char*, const char*, const char*, bool, int> cases[] = {
-        {"any", "none", "yes", false, 0},
-        {"behind", "none", "yes", false, 130},
-        {"front", "none", "no", true, 8},
-        {"Ability: Taunt", "evade", "yes", true, 136},
-        {"Behind the target", "none", "no", false, 2},
-        {"FRONT", "none", "no", false, 0},
-        {"FRONT", "parry", "no", false, 6},
-        {"Side or behind", "none", "no", false, 2},
-        {"Ability: Taunt", "none", "yes", false, 137},
-        {"side", "evade", "no", false, 3},
-        {"any", "Block or evade", "no", false, 4},
-        {"any", "Target below half health", "no", false, 7},
-        {"any", "after a dodge", "yes", false, 0}};
+        // clang-format off
+        {"any", "none", "yes", false, 0}, {"behind", "none", "yes", false, 130},
+        {"front", "none", "no", true, 8}, {"Ability: Taunt", "evade", "yes", true, 136},
+        {"Behind the target", "none", "no", false, 2}, {"FRONT", "none", "no", false, 0},
+        {"FRONT", "parry", "no", false, 6}, {"Side or behind", "none", "no", false, 2},
+        {"Ability: Taunt", "none", "yes", false, 137}, {"side", "evade", "no", false, 3},
+        {"any", "Block or evade", "no", false, 4}, {"any", "Target below half health", "no", false, 7},
+        {"any", "after a dodge", "yes", false, 0},
+        // clang-format on
+    };
     for (const auto& [position, reaction, stealth, followUp, opening] : cases) {
         MiniWorld world;
         ASSERT_EQ(LoadStyles(world, Style(1, "any") + Style(2, position, reaction, stealth, followUp)),

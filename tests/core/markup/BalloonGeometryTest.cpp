@@ -17,37 +17,19 @@ TEST(BalloonGeometry, PlacementBesideThePointer)
         int direction;
         MarkupRect window;
     } cases[] = {
+        // clang-format off
         {"right and below by default", {500, 500}, true, kScreen, 3, {484, 500, 614, 586}},
         {"near the right edge it opens to the left", {1900, 500}, true, kScreen, 2, {1792, 504, 1922, 590}},
         {"without shadow no shift to the left", {1900, 500}, false, kScreen, 2, {1792, 500, 1918, 582}},
         {"near the bottom it opens above", {500, 1050}, true, kScreen, 1, {484, 966, 614, 1052}},
-        {"in the bottom right corner left and above",
-         {1910, 1070},
-         true,
-         kScreen,
-         0,
-         {1796, 990, 1926, 1076}},
-        {"right edge cap keeps the balloon on screen",
-         {1915, 500},
-         false,
-         kScreen,
-         2,
-         {1796, 500, 1922, 582}},
+        {"in the bottom right corner left and above", {1910, 1070}, true, kScreen, 0, {1796, 990, 1926, 1076}},
+        {"right edge cap keeps the balloon on screen", {1915, 500}, false, kScreen, 2, {1796, 500, 1922, 582}},
         {"near the left edge it starts at the edge", {5, 500}, true, kScreen, 3, {0, 500, 130, 586}},
         {"exactly at the bottom edge fits", {500, 996}, true, kScreen, 3, {484, 996, 614, 1082}},
         {"one pixel lower flips", {500, 997}, true, kScreen, 1, {484, 913, 614, 999}},
-        {"second screen to the right",
-         {1925, 500},
-         true,
-         MarkupRect{1920, 0, 3840, 1080},
-         3,
-         {1920, 500, 2050, 586}},
-        {"second screen, its own right edge",
-         {3830, 20},
-         true,
-         MarkupRect{1920, 0, 3840, 1080},
-         2,
-         {3716, 24, 3846, 110}},
+        {"second screen to the right", {1925, 500}, true, MarkupRect{1920, 0, 3840, 1080}, 3, {1920, 500, 2050, 586}},
+        {"second screen, its own right edge", {3830, 20}, true, MarkupRect{1920, 0, 3840, 1080}, 2, {3716, 24, 3846, 110}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,8 +1,12 @@
 // The fixed-metrics surface, recording what is drawn, one line of text per
-// call, so that layouts compare as plain strings.
+// call, so that layouts compare as plain strings. Every coordinate a layout
+// hands it must lie within the layout's range.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,41 +17,32 @@ class FakeMarkupSurface : public FixedMetricsSurface {
 public:
     using FixedMetricsSurface::FixedMetricsSurface;
 
-    void SelectFont(const MarkupFont& font) override
-    {
-        FixedMetricsSurface::SelectFont(font);
-        ++fontSelections;
-    }
-    MarkupSize MeasureText(std::string_view text) override
-    {
-        ++measures;
-        return FixedMetricsSurface::MeasureText(text);
-    }
-
     void DrawText(int x, int y, std::string_view text) override
     {
-        calls.push_back("text " + Point(x, y) + " \"" + std::string(text) + "\"" + Style());
+        Record({x, y}, "text " + Point(x, y) + " \"" + std::string(text) + "\"" + Style());
     }
     void DrawTextClipped(const MarkupRect& clip, std::string_view text) override
     {
-        calls.push_back("clip " + Point(clip.left, clip.top) + "-" + Point(clip.right, clip.bottom) + " \"" +
-                        std::string(text) + "\"" + Style());
+        EXPECT_LE(clip.left, clip.right);
+        EXPECT_LE(clip.top, clip.bottom);
+        Record({clip.left, clip.top, clip.right, clip.bottom}, "clip " + Point(clip.left, clip.top) + "-" +
+                                                                   Point(clip.right, clip.bottom) + " \"" +
+                                                                   std::string(text) + "\"" + Style());
     }
     void DrawLine(int x1, int y1, int x2, int y2, MarkupColor color) override
     {
-        calls.push_back("line " + Point(x1, y1) + "-" + Point(x2, y2) + Color(color));
-    }
-    void FillRect(const MarkupRect& rect, MarkupColor color) override
-    {
-        calls.push_back("fill " + Point(rect.left, rect.top) + "-" + Point(rect.right, rect.bottom) +
-                        Color(color));
+        Record({x1, y1, x2, y2}, "line " + Point(x1, y1) + "-" + Point(x2, y2) + Color(color));
     }
 
     std::vector<std::string> calls;
-    int measures = 0;
-    int fontSelections = 0;
 
 private:
+    void Record(std::initializer_list<int> coordinates, std::string call)
+    {
+        for (const int v : coordinates)
+            EXPECT_TRUE(v >= -kMarkupCoordinateLimit && v <= kMarkupCoordinateLimit) << call;
+        calls.push_back(std::move(call));
+    }
     static std::string Point(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
     // Black text is the default and left out; other colours as #RRGGBB.
     static std::string Color(MarkupColor color)

@@ -144,7 +144,7 @@ int PrintSettings(std::string file)
     if (file.empty())
         file = DefaultSettingsFile();
     std::string bytes;
-    const FileIoResult read = ReadWholeFile(file, bytes);
+    const FileIoResult read = ReadWholeFile(file, bytes, file_limits::kSettingsFile);
     if (!read.ok)
         return Fail("Cannot read \"" + file + "\": " + read.error);
     CByteReader reader(bytes);

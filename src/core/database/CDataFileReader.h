@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CDataFileReader {
 public:
@@ -18,7 +17,8 @@ public:
     virtual ~CDataFileReader() = default;
 
     // Reads the whole file and moves to its first record. False when the file
-    // cannot be opened or read.
+    // cannot be opened or read, is not a regular file or is larger than any
+    // data file can be (file_limits::kDataFile).
     bool Open(const std::string& path);
     // Same as Open, from bytes already in memory (the fuzz targets and tests use it).
     void OpenBytes(std::string bytes);
@@ -39,7 +39,7 @@ public:
 private:
     char m_separator;
     char m_comment;
-    std::vector<char> m_contents;  // file bytes plus a terminating NUL
+    std::string m_contents;  // file bytes plus a terminating NUL
     std::size_t m_cursor = 0;
     bool m_endOfLine = false;
     std::size_t m_lineEnd = 0;  // position of the current line's LF, or of the NUL

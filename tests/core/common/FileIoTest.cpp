@@ -14,7 +14,7 @@ namespace {
 std::string Contents(const std::filesystem::path& path)
 {
     std::string bytes;
-    EXPECT_TRUE(ReadWholeFile(path.string(), bytes).ok);
+    EXPECT_TRUE(ReadWholeFile(path.string(), bytes, file_limits::kCharacterFile).ok);
     return bytes;
 }
 
@@ -93,7 +93,7 @@ TEST(FileIo, ReplacedFileKeepsItsPermissions)
 TEST(FileIo, ReadingAMissingFileFails)
 {
     std::string bytes = "kept";
-    EXPECT_FALSE(ReadWholeFile("/nonexistent/hero.chr", bytes).ok);
+    EXPECT_FALSE(ReadWholeFile("/nonexistent/hero.chr", bytes, file_limits::kCharacterFile).ok);
 }
 
 }  // namespace

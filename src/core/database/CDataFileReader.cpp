@@ -57,15 +57,15 @@ void CDataFileReader::Close()
 bool CDataFileReader::NextLine()
 {
     for (;;) {
-        while (!AtEnd() && IsSpace(Current()))
+        while (!AtEndOfContents() && IsSpace(Current()))
             ++m_cursor;
-        if (AtEnd() || Current() != m_comment)
+        if (AtEndOfContents() || Current() != m_comment)
             break;
         // A comment is only recognised at the start of a record.
         m_cursor = LineEnd();
     }
     m_endOfLine = false;
-    return !AtEnd();
+    return !AtEndOfContents();
 }
 
 std::size_t CDataFileReader::LineEnd()
@@ -130,6 +130,11 @@ std::string_view CDataFileReader::NextFieldView()
             m_endOfLine = true;
     }
     return field;
+}
+
+std::size_t CDataFileReader::LineNumber() const
+{
+    return 1 + static_cast<std::size_t>(std::count(m_contents.begin(), m_contents.begin() + static_cast<std::ptrdiff_t>(m_cursor), '\n'));
 }
 
 std::size_t CDataFileReader::LineCount() const

@@ -32,9 +32,13 @@ public:
     // True once the current record's line has ended: every further NextField of
     // the record gives the empty text, so a loader can stop a counted list there.
     bool AtEndOfLine() const { return m_endOfLine; }
+    // True when no record is left: the contents are empty or read to their end.
+    bool AtEndOfContents() const { return m_cursor + 1 >= m_contents.size(); }
     // Lines of the contents: the record count of a file of one record per line,
     // so that a loader can size its table once instead of regrowing it.
     std::size_t LineCount() const;
+    // The line (counted from 1) the reader's position is on.
+    std::size_t LineNumber() const;
 
 private:
     char m_separator;
@@ -52,7 +56,6 @@ private:
     // Position of c between the cursor and lineEnd, or lineEnd.
     std::size_t FindInLine(char c, std::size_t lineEnd) const;
 
-    bool AtEnd() const { return m_cursor + 1 >= m_contents.size(); }
     char Current() const { return m_contents[m_cursor]; }
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/FileIo.h"
+#include "database/CCsvReader.h"
 #include "support/TempDataFolder.h"
 
 namespace fs = std::filesystem;
@@ -63,6 +64,19 @@ TEST_F(SpecialFiles, OnlyRegularFilesWithinTheLimitAreRead)
         } else {
             EXPECT_EQ(bytes.size(), fs::file_size(c.path));
         }
+    }
+}
+
+// The data files go through the same read: a device linked in as a data
+// file, a FIFO or a folder is refused at once instead of read for ever.
+TEST_F(SpecialFiles, DataFilesAreOnlyReadFromRegularFiles)
+{
+    fs::create_symlink("/dev/zero", At("races.csv"));
+    fs::create_directory(At("spells.csv"));
+    for (const fs::path& path : {At("races.csv"), At("spells.csv"), Fifo()}) {
+        CCsvReader reader;
+        EXPECT_FALSE(reader.Open(path.string())) << path;
+        EXPECT_TRUE(reader.AtEndOfContents());
     }
 }
 

@@ -75,7 +75,7 @@ void BM_RawRead(benchmark::State& state)
     }
     std::string bytes;
     for (auto _ : state) {
-        if (!ReadWholeFile(c.file.string(), bytes).ok) {
+        if (!ReadWholeFile(c.file.string(), bytes, file_limits::kCharacterFile).ok) {
             state.SkipWithError("cannot read the saved file");
             return;
         }

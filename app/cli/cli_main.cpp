@@ -12,7 +12,9 @@
 #include "common/FileIo.h"
 #include "common/UiLanguage.h"
 #include "database/CGameDatabase.h"
+#include "database/DataFileCheck.h"
 #include "database/DataRoot.h"
+#include "database/GameTypes.h"
 #include "document/CAppSettings.h"
 #include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
@@ -75,14 +77,18 @@ UiLanguage ResolveUiLanguage(const std::string& code)
     return UiLanguageFromEnvironment();
 }
 
-int CheckData(const CommonOptions& options, const std::string& folder)
+int CheckData(const CommonOptions& options, const std::string& folder, bool strict)
 {
     CGameDatabase database(FindDataRoot(DataRootSourcesOfProcess(options.dataRoot)));
     CPrintingPrompt prompt(std::cout);
     database.SetPrompt(&prompt, ResolveUiLanguage(options.uiLanguage));
     database.Load(folder);
     PrintCounts(database.Counts());
-    return prompt.Texts().empty() ? 0 : 1;
+    const std::vector<std::string> warnings = CheckDataFiles(DataFilePath(database.DataRoot(), folder));
+    for (const std::string& warning : warnings)
+        std::cout << "warning: " << warning << '\n';
+    const bool failed = !prompt.Texts().empty() || (strict && !warnings.empty());
+    return failed ? 1 : 0;
 }
 
 // The database, settings and document a character command works on.
@@ -144,7 +150,7 @@ int PrintSettings(std::string file)
     if (file.empty())
         file = DefaultSettingsFile();
     std::string bytes;
-    const FileIoResult read = ReadWholeFile(file, bytes);
+    const FileIoResult read = ReadWholeFile(file, bytes, file_limits::kSettingsFile);
     if (!read.ok)
         return Fail("Cannot read \"" + file + "\": " + read.error);
     CByteReader reader(bytes);
@@ -188,9 +194,11 @@ int main(int argc, char** argv)
     };
 
     std::string folder;
-    CLI::App* checkData = app.add_subcommand("check-data", "Load a data folder and print every load error");
+    CLI::App* checkData = app.add_subcommand("check-data", "Load a data folder, print every load error, then warn about empty tables and short records");
     checkData->add_option("--data-root", options.dataRoot, "Folder holding the language folders de/ and en/");
     addLanguage(checkData);
+    bool strict = false;
+    checkData->add_flag("--strict", strict, "Fail (exit 1) on warnings too: empty tables, records with too few fields");
     checkData->add_option("folder", folder, "Data language folder (de or en)")
         ->required()
         ->check(CLI::IsMember({"de", "en"}));
@@ -214,7 +222,7 @@ int main(int argc, char** argv)
     CLI11_PARSE(app, argc, argv);
 
     if (checkData->parsed())
-        return CheckData(options, folder);
+        return CheckData(options, folder, strict);
     if (show->parsed())
         return Show(options, characterFile);
     if (upgrade->parsed())

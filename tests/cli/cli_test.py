@@ -8,6 +8,7 @@ import difflib
 import glob
 import json
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -116,6 +117,21 @@ class CliTest(unittest.TestCase):
         self.assertEqual(partial.returncode, 1)
         self.assertEqual(json.loads(partial.stdout), {"TOOLTIP_DELAY": 500})
         self.assertIn("damaged", partial.stderr)
+
+    def test_check_data_warns_about_short_records_and_fails_on_them_only_when_strict(self):
+        root = os.path.join(self.folder.name, "root")
+        shutil.copytree(os.path.join(DATA_ROOT, "en"), os.path.join(root, "en"))
+        clean = run("check-data", "--data-root", root, "--strict", "en")
+        self.assertEqual((clean.returncode, "warning:" in clean.stdout), (0, False), clean.stdout)
+        with open(os.path.join(root, "en", "abilities_desc.dat"), "ab") as f:
+            f.write(b"A key with no description\n")
+        for strict, code in ((False, 0), (True, 1)):
+            with self.subTest(strict=strict):
+                result = run("check-data", "--data-root", root, *(["--strict"] if strict else []), "en")
+                self.assertEqual(result.returncode, code, result.stdout)
+                self.assertTrue(result.stdout.endswith(
+                    "warning: abilities_desc.dat: 1 of 545 records has fewer than 2 fields (the first on line 547)\n"),
+                    result.stdout)
 
     def test_help_lists_every_subcommand(self):
         result = run("--help")

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
+#include <utility>
+
+#include "common/FileIo.h"
 
 namespace {
 
@@ -25,30 +26,7 @@ CDataFileReader::CDataFileReader(char separator, char commentChar)
 bool CDataFileReader::Open(const std::string& path)
 {
     Close();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    // Straight into the contents buffer, sized once from the file's length (one
-    // spare byte, later the terminating NUL): no regrowing and no second copy.
-    // The loop reads to the end all the same, in case the length was unknown or
-    // the file has grown meanwhile. file_size refuses anything but a regular
-    // file, whose "length" (a directory's, say) could be any number.
-    std::error_code sizeError;
-    const std::uintmax_t length = std::filesystem::file_size(path, sizeError);
-    m_contents.resize(sizeError ? 4096 : static_cast<std::size_t>(length) + 1);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == m_contents.size())
-            m_contents.resize(m_contents.size() * 2);
-        const std::size_t got = std::fread(m_contents.data() + used, 1, m_contents.size() - used, file);
-        if (got == 0)
-            break;
-        used += got;
-    }
-    m_contents.resize(used);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
+    if (!ReadWholeFile(path, m_contents, file_limits::kDataFile).ok) {
         Close();
         return false;
     }
@@ -61,7 +39,7 @@ bool CDataFileReader::Open(const std::string& path)
 
 void CDataFileReader::OpenBytes(std::string bytes)
 {
-    m_contents.assign(bytes.begin(), bytes.end());
+    m_contents = std::move(bytes);
     m_contents.push_back('\0');
     m_cursor = 0;
     m_lineEndKnown = false;
@@ -79,15 +57,15 @@ void CDataFileReader::Close()
 bool CDataFileReader::NextLine()
 {
     for (;;) {
-        while (!AtEnd() && IsSpace(Current()))
+        while (!AtEndOfContents() && IsSpace(Current()))
             ++m_cursor;
-        if (AtEnd() || Current() != m_comment)
+        if (AtEndOfContents() || Current() != m_comment)
             break;
         // A comment is only recognised at the start of a record.
         m_cursor = LineEnd();
     }
     m_endOfLine = false;
-    return !AtEnd();
+    return !AtEndOfContents();
 }
 
 std::size_t CDataFileReader::LineEnd()
@@ -152,6 +130,11 @@ std::string_view CDataFileReader::NextFieldView()
             m_endOfLine = true;
     }
     return field;
+}
+
+std::size_t CDataFileReader::LineNumber() const
+{
+    return 1 + static_cast<std::size_t>(std::count(m_contents.begin(), m_contents.begin() + static_cast<std::ptrdiff_t>(m_cursor), '\n'));
 }
 
 std::size_t CDataFileReader::LineCount() const

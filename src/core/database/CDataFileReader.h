@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class CDataFileReader {
 public:
@@ -18,7 +17,8 @@ public:
     virtual ~CDataFileReader() = default;
 
     // Reads the whole file and moves to its first record. False when the file
-    // cannot be opened or read.
+    // cannot be opened or read, is not a regular file or is larger than any
+    // data file can be (file_limits::kDataFile).
     bool Open(const std::string& path);
     // Same as Open, from bytes already in memory (the fuzz targets and tests use it).
     void OpenBytes(std::string bytes);
@@ -32,14 +32,18 @@ public:
     // True once the current record's line has ended: every further NextField of
     // the record gives the empty text, so a loader can stop a counted list there.
     bool AtEndOfLine() const { return m_endOfLine; }
+    // True when no record is left: the contents are empty or read to their end.
+    bool AtEndOfContents() const { return m_cursor + 1 >= m_contents.size(); }
     // Lines of the contents: the record count of a file of one record per line,
     // so that a loader can size its table once instead of regrowing it.
     std::size_t LineCount() const;
+    // The line (counted from 1) the reader's position is on.
+    std::size_t LineNumber() const;
 
 private:
     char m_separator;
     char m_comment;
-    std::vector<char> m_contents;  // file bytes plus a terminating NUL
+    std::string m_contents;  // file bytes plus a terminating NUL
     std::size_t m_cursor = 0;
     bool m_endOfLine = false;
     std::size_t m_lineEnd = 0;  // position of the current line's LF, or of the NUL
@@ -52,7 +56,6 @@ private:
     // Position of c between the cursor and lineEnd, or lineEnd.
     std::size_t FindInLine(char c, std::size_t lineEnd) const;
 
-    bool AtEnd() const { return m_cursor + 1 >= m_contents.size(); }
     char Current() const { return m_contents[m_cursor]; }
 };
 

@@ -49,7 +49,7 @@ void CAppSettings::Reset()
 CAppSettings::LoadResult CAppSettings::Load(const std::filesystem::path& file)
 {
     std::string bytes;
-    if (!ReadWholeFile(file.string(), bytes).ok) {
+    if (!ReadWholeFile(file.string(), bytes, file_limits::kSettingsFile).ok) {
         Reset();
         return LoadResult::Missing;
     }

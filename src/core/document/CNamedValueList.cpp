@@ -74,7 +74,10 @@ bool CNamedValueList::ReadFrom(CByteReader& in)
         // allocates, so a damaged length cannot ask for gigabytes.
         if (!in.ReadI32(pair.value) || !in.ReadU32(length) || !in.ReadBytes(length, pair.key))
             return false;
-        m_pairs.push_back(std::move(pair));
+        // A key stored twice keeps its first value, the one Get has always
+        // answered, so that what is shown and what is saved agree with it.
+        if (!Contains(pair.key))
+            m_pairs.push_back(std::move(pair));
     }
     return true;
 }

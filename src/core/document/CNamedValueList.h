@@ -55,7 +55,8 @@ public:
     // more pairs than the count byte can tell.
     bool WriteTo(CByteWriter& out) const;
     // Replaces the pairs by those stored at the reader's position, in their
-    // stored order. Returns false when the data ends inside the layout; the
+    // stored order; of a key stored twice only the first pair is kept (the
+    // value Get gives). Returns false when the data ends inside the layout; the
     // pairs read completely are kept and the reader stops at the damage.
     bool ReadFrom(CByteReader& in);
 

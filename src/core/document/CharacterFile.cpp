@@ -113,7 +113,9 @@ std::int32_t CurrentSpellLinePosition(std::int32_t oldPosition, const std::strin
 
 std::int32_t CurrentStyleLinePosition(std::int32_t position, std::uint32_t version)
 {
-    return version < chr::kStyleNumberingSince && position > 5 ? position + 1 : position;
+    if (version >= chr::kStyleNumberingSince || position > kLargestOldPosition)
+        return position;
+    return position > 5 ? position + 1 : position;
 }
 
 // Everything a document takes from a file, complete before the document is
@@ -379,7 +381,7 @@ CharacterLoadResult LoadCharacterFile(CQuillmarDoc& doc, const std::string& path
                                       UiLanguage language)
 {
     std::string bytes;
-    const FileIoResult read = ReadWholeFile(path, bytes);
+    const FileIoResult read = ReadWholeFile(path, bytes, file_limits::kCharacterFile);
     if (!read.ok)
         return {CharacterLoadStatus::CannotRead, CannotLoad(path, read.error, language)};
     return LoadCharacterBytes(doc, bytes, path, prompt, language);

@@ -26,7 +26,7 @@ struct HeroFolder {
             ++files;
         EXPECT_EQ(files, 1);
         std::string bytes;
-        EXPECT_TRUE(ReadWholeFile(path.string(), bytes).ok);
+        EXPECT_TRUE(ReadWholeFile(path.string(), bytes, file_limits::kCharacterFile).ok);
         return bytes;
     }
     TempDataFolder folder;
@@ -51,7 +51,7 @@ TEST(FileIo, FailedWritesKeepTheOldFile)
     EXPECT_FALSE(missing.ok);
     EXPECT_NE(missing.error.find("No such file or directory"), std::string::npos) << missing.error;
     std::string bytes = "kept";
-    EXPECT_FALSE(ReadWholeFile("/nonexistent/hero.chr", bytes).ok);
+    EXPECT_FALSE(ReadWholeFile("/nonexistent/hero.chr", bytes, file_limits::kCharacterFile).ok);
 
     // A file-size limit makes the write fail part-way, as a full disk does.
     FileIoResult partWay;

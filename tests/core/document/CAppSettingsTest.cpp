@@ -40,7 +40,7 @@ std::string LayoutOf(const std::vector<NamedValue>& pairs)
 std::string Contents(const std::filesystem::path& path)
 {
     std::string bytes;
-    EXPECT_TRUE(ReadWholeFile(path.string(), bytes).ok) << path;
+    EXPECT_TRUE(ReadWholeFile(path.string(), bytes, file_limits::kSettingsFile).ok) << path;
     return bytes;
 }
 
@@ -68,6 +68,41 @@ TEST(AppSettings, SaveThenLoadGivesTheSamePairsInTheSameOrder)
     EXPECT_EQ(loaded.Load(file), CAppSettings::LoadResult::Read);
     EXPECT_EQ(PairsOf(loaded), PairsOf(saved));
     EXPECT_FALSE(loaded.Values().Contains("SOMETHING_ELSE"));
+}
+
+// A settings file that is not a plain file is as good as missing: the program
+// starts with the defaults instead of stopping or waiting on it.
+TEST(AppSettings, UnreadableFileGivesTheDefaults)
+{
+    TempDataFolder folder;
+    std::filesystem::create_directory(folder.Path() / "folder.bin");
+    ASSERT_EQ(::mkfifo((folder.Path() / "pipe.bin").c_str(), 0600), 0);
+    for (const std::filesystem::path& file :
+         {folder.Path() / "folder.bin", folder.Path() / "pipe.bin", std::filesystem::path("/dev/zero")}) {
+        CAppSettings settings = UsedSettings();
+        EXPECT_EQ(settings.Load(file), CAppSettings::LoadResult::Missing) << file;
+        EXPECT_EQ(PairsOf(settings), kDefaults) << file;
+    }
+}
+
+// A key stored twice keeps its first value, and the list then holds it once.
+TEST(AppSettings, AKeyStoredTwiceKeepsItsFirstValue)
+{
+    CByteWriter out;
+    out.WriteU8(3);
+    for (const NamedValue& pair :
+         {NamedValue{"LAST_CLASS", 5}, NamedValue{"SAVE_MODIFIED", 0}, NamedValue{"LAST_CLASS", 7}}) {
+        out.WriteI32(pair.value);
+        out.WriteU32(static_cast<std::uint32_t>(pair.key.size()));
+        out.WriteBytes(pair.key);
+    }
+    CAppSettings settings;
+    EXPECT_EQ(settings.LoadBytes(out.Bytes()), CAppSettings::LoadResult::Read);
+    EXPECT_EQ(settings.Get("LAST_CLASS"), 5);
+    int stored = 0;
+    for (const NamedValue& pair : settings.Values())
+        stored += pair.key == "LAST_CLASS" ? 1 : 0;
+    EXPECT_EQ(stored, 1);
 }
 
 // A file cut anywhere keeps the pairs read completely and gives every key with

@@ -11,6 +11,7 @@
 
 #include "common/FileIo.h"
 #include "document/CAppSettings.h"
+#include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
 #include "document/CharacterFile.h"
 #include "document/CharacterFileImage.h"
@@ -30,7 +31,7 @@ constexpr std::size_t kAutoTrainCountFromEnd = 56, kAbilityFromEnd = 36, kAbilit
 std::string Contents(const std::filesystem::path& path)
 {
     std::string bytes;
-    EXPECT_TRUE(ReadWholeFile(path.string(), bytes).ok) << path;
+    EXPECT_TRUE(ReadWholeFile(path.string(), bytes, file_limits::kCharacterFile).ok) << path;
     return bytes;
 }
 
@@ -45,6 +46,31 @@ std::string Patched(std::string bytes, std::size_t offset, std::int32_t value)
         bytes[offset + static_cast<std::size_t>(i)] =
             static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
     return bytes;
+}
+
+// A file of the oldest layout, before the style lines were renumbered, with
+// one style-line entry in the plan of slot 0 and one in the auto-train list.
+std::string OldLayoutFile(std::int32_t planStyleLine, std::int32_t autoTrainStyleLine)
+{
+    CByteWriter out;
+    out.WriteBytes(chr::kMagic);
+    out.WriteU32(chr::kOldestVersion);
+    out.WriteU8(0);  // no options
+    out.WriteF32(50.0f);
+    for (int field = 0; field < chr::kStatCount + 1; ++field)  // stat raises, realm rank
+        out.WriteI32(0);
+    for (const std::int32_t field : {0, -1, -1})  // realm, race, class
+        out.WriteI32(field);
+    for (int slot = 0; slot < chr::kSlotCount; ++slot) {
+        out.WriteI32(slot == 0 ? 1 : 0);
+        if (slot == 0) {
+            for (const std::int32_t field : {-1, planStyleLine, 10})
+                out.WriteI32(field);
+        }
+    }
+    for (const std::int32_t field : {1, -1, autoTrainStyleLine, 0x7FE, 0})  // auto-train, no abilities
+        out.WriteI32(field);
+    return out.TakeBytes();
 }
 
 // What a file keeps of a document, and the career plan computed from it.
@@ -320,6 +346,76 @@ TEST_F(CharacterFile, OldClassNumbersAreMovedPastTheAddedClasses)
         const CharacterLoadResult result = Load(*doc, Patched(Golden(c.file), kClassAt, c.stored));
         ASSERT_TRUE(result.Ok()) << result.error;
         EXPECT_EQ(doc->GetClass(), s_english->Classes().Name(c.current)) << c.file << " " << c.stored;
+    }
+}
+
+// Old files numbered the style lines before one was added at position 6; the
+// shift must not overflow at the top of the number range.
+TEST_F(CharacterFile, OldStyleLineNumbersAreShiftedWithinTheirRange)
+{
+    const int count = s_english->StyleLines().Count();
+    const std::string largest = std::to_string(std::numeric_limits<std::int32_t>::max());
+    struct Case {
+        std::int32_t plan, autoTrain;
+        std::string loaded;  // the plan's line name, or the error
+    };
+    const Case cases[] = {
+        {5, 5, s_english->StyleLines().Name(5)},
+        {6, 6, s_english->StyleLines().Name(7)},
+        {count - 2, 0, s_english->StyleLines().Name(count - 1)},
+        {count - 1, 0, "style line number " + std::to_string(count - 1) + " (plan of slot 0)"},
+        {std::numeric_limits<std::int32_t>::max(), 0, "style line number " + largest + " (plan of slot 0)"},
+        {0, std::numeric_limits<std::int32_t>::max(), "style line number " + largest + " (auto-train)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.loaded);
+        auto doc = NewDoc();
+        const CharacterLoadResult result = Load(*doc, OldLayoutFile(c.plan, c.autoTrain));
+        if (result.Ok()) {
+            ASSERT_EQ(doc->SpecPlan(0).Count(), 1);
+            EXPECT_EQ(doc->SpecPlan(0).At(0).key, c.loaded);
+        } else {
+            EXPECT_EQ(result.error, "Cannot load \"hero.chr\": " + c.loaded + " is not in the game data.");
+        }
+    }
+}
+
+// An option stored twice is read with its first value, and a save writes it once.
+TEST_F(CharacterFile, AnOptionStoredTwiceKeepsItsFirstValue)
+{
+    const std::string career = Golden("v2006");
+    const std::string single = Patched(career, 9, 0);
+    ASSERT_EQ(career.substr(17, 10), "CarrerMode");
+    const auto twice = [&](const std::string& first, const std::string& second) {
+        return career.substr(0, 8) + "\x02" + first.substr(9, 18) + second.substr(9, 18) + career.substr(27);
+    };
+    for (const auto& [bytes, alone] :
+         {std::pair{twice(single, career), single}, std::pair{twice(career, single), career}}) {
+        auto doc = NewDoc();
+        ASSERT_TRUE(Load(*doc, bytes).Ok());
+        auto expected = NewDoc();
+        ASSERT_TRUE(Load(*expected, alone).Ok());
+        EXPECT_EQ(FieldsOf(*doc), FieldsOf(*expected));
+        EXPECT_LE(doc->Options().Count(), 1);
+    }
+}
+
+// A path that names no plain file is refused before anything is read from it.
+TEST_F(CharacterFile, OnlyAPlainFileIsOpened)
+{
+    std::filesystem::create_directory(m_folder.Path() / "folder.chr");
+    const auto fifo = m_folder.Path() / "pipe.chr";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::filesystem::path& path :
+         {m_folder.Path() / "folder.chr", fifo, std::filesystem::path("/dev/zero")}) {
+        auto doc = NewDoc();
+        doc->SetRealmRank(5);
+        const DocumentFields before = FieldsOf(*doc);
+        const CharacterLoadResult result =
+            LoadCharacterFile(*doc, path.string(), &m_prompt, UiLanguage::English);
+        EXPECT_EQ(result.status, CharacterLoadStatus::CannotRead) << path;
+        EXPECT_NE(result.error.find("not a regular file"), std::string::npos) << result.error;
+        EXPECT_EQ(FieldsOf(*doc), before);
     }
 }
 

@@ -69,7 +69,7 @@ public:
         if (index == m_faults.reload && (folder == "en" || m_faults.restoreToo))
             return {CharacterLoadStatus::Damaged, m_faults.reloadError};
         std::string bytes;
-        ReadWholeFile(path, bytes);
+        ReadWholeFile(path, bytes, file_limits::kCharacterFile);
         // A real read binds the document to a file and leaves it unmodified.
         documents.at(index) = {documents.at(index).title, bytes, folder + "/" + bytes, {true, false}};
         return {};

@@ -29,6 +29,9 @@ TEST(DataFileCheck, EmptyTablesAndShortRecordsAreNamed)
         {"races.csv", "", {"races.csv: no records"}},
         {"races.csv", "/ only a comment\n\n  \n", {"races.csv: no records"}},
         {"races.csv", race + race, {}},
+        // A separator before the line end starts no further field.
+        {"races.csv", race.substr(0, race.size() - 3) + ";  \n",
+         {"races.csv: 1 of 1 record has fewer than 19 fields (the first on line 1)"}},
         {"races.csv",
          race + "Elf;glenmora\n" + race,
          {"races.csv: 1 of 3 records has fewer than 19 fields (the first on line 2)"}},

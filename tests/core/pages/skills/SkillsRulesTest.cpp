@@ -8,6 +8,8 @@
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "pages/skills/SkillsRules.h"
+#include "support/MiniWorld.h"
+#include "support/RecordingPrompt.h"
 #include "support/ShippedDatabases.h"
 
 namespace {
@@ -58,6 +60,27 @@ TEST(SkillsRules, LevelColumnEntries)
     const auto width = [](std::string_view text) { return static_cast<int>(text.size()) * 7; };
     for (const auto& [x, entry] : {std::pair{-1, -1}, {0, 0}, {13, 0}, {14, 1}, {48, 2}, {49, -1}})
         EXPECT_EQ(EntryAt(words, x, width), entry) << x;
+}
+
+// Every spell line whose tag differs from its name shows both, the first line
+// of the table as much as the last (the shipped data's first line has no tag).
+TEST(SkillsRules, TaggedSpellLinesShowTheirTag)
+{
+    MiniWorld world;
+    RecordingPrompt prompt{PromptAnswer::Ok};
+    CGameDatabase database(world.folder.Path().parent_path().string());
+    database.SetPrompt(&prompt, UiLanguage::English);
+    database.Load(world.folder.Path().filename().string());
+    CAppSettings settings;
+    CQuillmarDoc doc(database, settings);
+    doc.SetClass("Cleric");  // Restoration is the table's first line, Warding its last
+    doc.ActivateSelection();
+    std::vector<std::string> lines;
+    for (const SkillRow& row : BuildRows(database)) {
+        if (row.spellLine && (row.kind == RowKind::Line || row.kind == RowKind::FixedLine))
+            lines.push_back(row.text);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"REST (Restoration)", "WARD (Warding)"}));
 }
 
 class SkillsRulesShipped : public ShippedDatabases {};

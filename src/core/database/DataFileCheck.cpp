@@ -55,13 +55,13 @@ std::vector<std::string> CheckDataFiles(const std::string& folder)
         int shortRecords = 0;
         std::size_t firstShortLine = 0;
         for (bool more = !reader->AtEndOfContents(); more; more = reader->NextLine()) {
-            const std::size_t line = reader->LineNumber();
             int fields = 0;
             for (; !reader->AtEndOfLine(); ++fields)
                 reader->NextField();
             ++records;
+            // Counting lines is a walk through the contents: only for the first.
             if (fields < shape.fields && shortRecords++ == 0)
-                firstShortLine = line;
+                firstShortLine = reader->LineNumber();
         }
 
         if (records == 0) {

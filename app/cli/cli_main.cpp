@@ -1,13 +1,16 @@
 // quillmar-cli: the data maintainers' and scripts' tool; needs no display.
 #include <CLI/CLI.hpp>
 
+#include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/CharacterJson.h"
+#include "cli/PageJson.h"
 #include "common/CPrompt.h"
 #include "common/FileIo.h"
 #include "common/UiLanguage.h"
@@ -139,6 +142,46 @@ int Upgrade(const CommonOptions& options, const std::string& in, const std::stri
     return 0;
 }
 
+// KEY=VALUE with an integer value, as the page options are stored.
+bool ApplyOptionOverride(CQuillmarDoc& doc, const std::string& assignment)
+{
+    const std::size_t equals = assignment.find('=');
+    if (equals == 0 || equals == std::string::npos)
+        return false;
+    const std::string value = assignment.substr(equals + 1);
+    try {
+        std::size_t used = 0;
+        const long long number = std::stoll(value, &used);
+        if (used != value.size() || number < std::numeric_limits<std::int32_t>::min() ||
+            number > std::numeric_limits<std::int32_t>::max())
+            return false;
+        doc.SetOption(assignment.substr(0, equals), static_cast<std::int32_t>(number));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+// FILE "-" prints the page for a new character (the resists page reads no character).
+int PrintPage(const CommonOptions& options, const std::string& name, const std::string& file,
+              const std::vector<std::string>& overrides, const PageRequest& request)
+{
+    const PagePrinter print = FindPagePrinter(name);
+    if (print == nullptr)
+        return Fail("Unknown page \"" + name + "\".");
+    Workbench bench(options);
+    if (file != "-") {
+        const CharacterLoadResult loaded = LoadCharacterFile(bench.doc, file, &bench.prompt, bench.language);
+        if (!loaded.Ok())
+            return Fail(loaded.error);
+    }
+    for (const std::string& assignment : overrides)
+        if (!ApplyOptionOverride(bench.doc, assignment))
+            return Fail("--set expects KEY=VALUE with an integer VALUE, not \"" + assignment + "\".");
+    std::cout << print(bench.database, bench.doc, request).dump(2) << '\n';
+    return 0;
+}
+
 std::string DefaultSettingsFile()
 {
     const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
@@ -214,6 +257,22 @@ int main(int argc, char** argv)
     upgrade->add_option("out", upgradeOut, "Where to write it")->required();
     addData(upgrade);
 
+    std::string pageName, pageFile;
+    std::vector<std::string> optionOverrides;
+    PageRequest pageRequest;
+    CLI::App* page = app.add_subcommand("page", "Print what a planner page shows for a character, as JSON");
+    page->add_option("name", pageName, "The page")->required()->check(CLI::IsMember(PrintablePageNames()));
+    page->add_option("file", pageFile, "The character file (*.chr), or - for a new character")->required();
+    addData(page);
+    page->add_option("--set", optionOverrides, "Override a page option stored in the file for this run (KEY=VALUE, repeatable)");
+    page->add_option("--line", pageRequest.line, "styles: the line filter's choice (default: all lines)");
+    page->add_option("--opening", pageRequest.opening, "styles: the opening filter's code (default: all)");
+    page->add_option("--realms", pageRequest.realms, "resists: the ticked realms, 0-based (default: 0,1,2)")
+        ->delimiter(',')
+        ->check(CLI::Range(0, 2));
+    page->add_option("--sort", pageRequest.sortClicks, "resists: column header clicks in order, 0-based")
+        ->check(CLI::Range(0, 4));
+
     std::string settingsFile, defaultsFile;
     CLI::App* settings = app.add_subcommand("settings", "Print a settings file (config.bin) as JSON, in file order");
     settings->add_option("file", settingsFile, "The settings file (default: the program's config.bin)");
@@ -227,6 +286,8 @@ int main(int argc, char** argv)
         return Show(options, characterFile);
     if (upgrade->parsed())
         return Upgrade(options, upgradeIn, upgradeOut);
+    if (page->parsed())
+        return PrintPage(options, pageName, pageFile, optionOverrides, pageRequest);
     if (settings->parsed())
         return defaultsFile.empty() ? PrintSettings(settingsFile) : WriteDefaultSettings(defaultsFile);
     return 0;

@@ -1,0 +1,26 @@
+#include "cli/PageJson.h"
+
+#include "cli/pages/PagePrinters.h"
+
+const std::vector<PageEntry>& PrintablePages()
+{
+    static const std::vector<PageEntry> pages = {
+    };
+    return pages;
+}
+
+std::vector<std::string> PrintablePageNames()
+{
+    std::vector<std::string> names;
+    for (const PageEntry& page : PrintablePages())
+        names.emplace_back(page.name);
+    return names;
+}
+
+PagePrinter FindPagePrinter(const std::string& name)
+{
+    for (const PageEntry& page : PrintablePages())
+        if (name == page.name)
+            return page.print;
+    return nullptr;
+}

@@ -1,0 +1,4 @@
+// One printer per planner page; each is defined in its own source beside this header.
+#pragma once
+
+#include "cli/PageJson.h"

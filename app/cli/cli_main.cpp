@@ -1,6 +1,7 @@
 // quillmar-cli: the data maintainers' and scripts' tool; needs no display.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
@@ -162,6 +163,24 @@ bool ApplyOptionOverride(CQuillmarDoc& doc, const std::string& assignment)
     return true;
 }
 
+// "0,2" → {0, 2}; "" → none ticked.
+std::optional<std::vector<int>> ParseRealmList(const std::string& list)
+{
+    std::vector<int> realms;
+    if (list.empty())
+        return realms;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, comma - start);
+        if (item.size() != 1 || item[0] < '0' || item[0] > '2')
+            return std::nullopt;
+        realms.push_back(item[0] - '0');
+        start = comma + 1;
+    }
+    return realms;
+}
+
 // FILE "-" prints the page for a new character (the resists page reads no character).
 int PrintPage(const CommonOptions& options, const std::string& name, const std::string& file,
               const std::vector<std::string>& overrides, const PageRequest& request)
@@ -267,9 +286,9 @@ int main(int argc, char** argv)
     page->add_option("--set", optionOverrides, "Override a page option stored in the file for this run (KEY=VALUE, repeatable)");
     page->add_option("--line", pageRequest.line, "styles: the line filter's choice (default: all lines)");
     page->add_option("--opening", pageRequest.opening, "styles: the opening filter's code (default: all)");
-    page->add_option("--realms", pageRequest.realms, "resists: the ticked realms, 0-based (default: 0,1,2)")
-        ->delimiter(',')
-        ->check(CLI::Range(0, 2));
+    std::optional<std::string> realmList;
+    page->add_option("--realms", realmList,
+                     "resists: the ticked realm boxes, 0-based and comma-separated (default: 0,1,2; \"\" ticks none)");
     page->add_option("--sort", pageRequest.sortClicks, "resists: column header clicks in order, 0-based")
         ->check(CLI::Range(0, 4));
 
@@ -286,6 +305,12 @@ int main(int argc, char** argv)
         return Show(options, characterFile);
     if (upgrade->parsed())
         return Upgrade(options, upgradeIn, upgradeOut);
+    if (page->parsed() && realmList) {
+        const std::optional<std::vector<int>> realms = ParseRealmList(*realmList);
+        if (!realms)
+            return Fail("--realms expects realm numbers 0, 1 or 2 separated by commas, not \"" + *realmList + "\".");
+        pageRequest.realms = *realms;
+    }
     if (page->parsed())
         return PrintPage(options, pageName, pageFile, optionOverrides, pageRequest);
     if (settings->parsed())

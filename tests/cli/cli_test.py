@@ -14,7 +14,7 @@ import sys
 import tempfile
 import unittest
 
-CLI = DATA_ROOT = CHR = None
+CLI = DATA_ROOT = CHR = PAGES = None
 CURRENT = "0x02006000"
 NEWER = "v2007"  # from a newer program: read only when accepted
 RACE_OFFSET = 75  # of a current file with the one option "CarrerMode"
@@ -57,17 +57,39 @@ class CliTest(unittest.TestCase):
         for path in files:
             with self.subTest(file=os.path.basename(path)):
                 shown = self.show(path)
-                golden = os.path.splitext(path)[0] + ".json"
-                if os.environ.get("QUILLMAR_UPDATE_GOLDEN") == "1":
-                    with open(golden, "w", encoding="utf-8") as f:
-                        f.write(golden_text(shown))
-                    continue
-                with open(golden, encoding="utf-8") as f:
-                    expected = json.load(f)
-                if shown != expected:
-                    diff = difflib.unified_diff(json.dumps(expected, indent=1).splitlines(),
-                                                json.dumps(shown, indent=1).splitlines(), golden, "show", lineterm="")
-                    self.fail("\n".join(diff))
+                self.assertGolden(shown, os.path.splitext(path)[0] + ".json")
+
+    def assertGolden(self, shown, golden):
+        if os.environ.get("QUILLMAR_UPDATE_GOLDEN") == "1":
+            with open(golden, "w", encoding="utf-8") as f:
+                f.write(golden_text(shown))
+            return
+        with open(golden, encoding="utf-8") as f:
+            expected = json.load(f)
+        if shown != expected:
+            diff = difflib.unified_diff(json.dumps(expected, indent=1).splitlines(),
+                                        json.dumps(shown, indent=1).splitlines(), golden, "shown", lineterm="")
+            self.fail("\n".join(diff))
+
+    def page(self, name, *args, data="en"):
+        result = run("page", name, *args, "--data-root", DATA_ROOT, "--data", data, "--lang", "en")
+        self.assertEqual(result.returncode, 0, result.stderr)
+        return json.loads(result.stdout)
+
+    def test_resists_page_rows_realm_boxes_and_sort_clicks(self):
+        full = self.page("resists", "-")
+        self.assertGolden(full, os.path.join(PAGES, "resists_en.json"))
+        rows = full["rows"]
+        self.assertEqual(self.page("resists", "-", "--realms", "")["rows"], [])
+        realms = ["Caldor", "Glenmora", "Nordhal"]
+        self.assertEqual(self.page("resists", "-", "--realms", "2,0")["rows"],
+                         [row for row in rows if row[0] in (realms[0], realms[2])])
+        # DamType twice sorts it descending; Class then sorts ascending, equal classes keeping that order.
+        by_bytes = lambda column: lambda row: row[column].encode("cp1252")
+        expected = sorted(sorted(rows, key=by_bytes(1), reverse=True), key=by_bytes(3))
+        self.assertEqual(self.page("resists", "-", "--sort", "1", "1", "3")["rows"], expected)
+        self.assertEqual(run("page", "resists", "-", "--realms", "0,3").returncode, 1)
+        self.assertEqual(run("page", "resists", "-", "--set", "NoValue").returncode, 1)
 
     def test_upgrade_writes_the_current_version_with_the_same_character(self):
         for path in sorted(glob.glob(os.path.join(CHR, "*.chr"))):
@@ -135,10 +157,11 @@ class CliTest(unittest.TestCase):
 
     def test_help_lists_every_subcommand(self):
         result = run("--help")
-        for command in ("check-data", "show", "upgrade", "settings"):
+        for command in ("check-data", "show", "upgrade", "page", "settings"):
             self.assertIn(command, result.stdout)
 
 
 if __name__ == "__main__":
-    CLI, DATA_ROOT, CHR = sys.argv[1], sys.argv[2], os.path.join(sys.argv[3], "chr")
+    CLI, DATA_ROOT = sys.argv[1], sys.argv[2]
+    CHR, PAGES = os.path.join(sys.argv[3], "chr"), os.path.join(sys.argv[3], "pages")
     unittest.main(argv=sys.argv[:1], verbosity=1)

@@ -2,3 +2,5 @@
 #pragma once
 
 #include "cli/PageJson.h"
+
+OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

@@ -93,6 +93,9 @@ public:
 
     // Selection.
     const DatabaseSelection& Selection() const { return m_selection; }
+    // Puts back a selection taken with Selection(), dependents included: a
+    // page that walks other classes leaves the character's selection as it was.
+    void RestoreSelection(const DatabaseSelection& selection) { m_selection = selection; }
     void SelectRealmByCode(std::string_view code);
     void SelectClass(std::string_view name);
     void SelectRace(std::string_view name);

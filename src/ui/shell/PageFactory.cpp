@@ -1,5 +1,6 @@
 #include "shell/PageFactory.h"
 
+#include "pages/resists/CPage7.h"
 #include "pages/skills/CPage2.h"
 #include "pages/stats/CPage1.h"
 #include "shell/CEmptyPage.h"
@@ -11,6 +12,8 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
         return std::make_unique<CPage1>(context, document, parent);
     case PageId::Skills:
         return std::make_unique<CPage2>(context, document, parent);
+    case PageId::Resists:
+        return std::make_unique<CPage7>(context, document, parent);
     default:
         return std::make_unique<CEmptyPage>(context, document, id, parent);
     }

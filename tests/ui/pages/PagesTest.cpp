@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -24,6 +25,8 @@
 #include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "markup/QtCodePage.h"
+#include "pages/resists/CPage7.h"
+#include "pages/resists/ResistsRules.h"
 #include "pages/skills/AutoTrainRules.h"
 #include "pages/skills/CDlgAutoTrain.h"
 #include "pages/skills/CDlgRespec.h"
@@ -454,6 +457,45 @@ private slots:
     }
 
     // Half-typed text in a control that goes with a rebuild or with the page reaches nobody.
+    // The list shows the rules' rows; a box refills, header clicks sort what
+    // is shown, and the character's selection is never moved.
+    void resistsBoxesAndHeaderClicksFollowTheRules()
+    {
+        auto* page = makePage<CPage7>("Flamewright");
+        const DatabaseSelection selection = m_database.Selection();
+        auto* list = ChildOf<QTreeWidget>(page, "resistList");
+        const auto shown = [list] {
+            std::vector<resists_rules::ResistRow> rows;
+            for (int i = 0; i < list->topLevelItemCount(); ++i) {
+                resists_rules::ResistRow row;
+                for (int column = 0; column < resists_rules::kColumnCount; ++column)
+                    row[static_cast<std::size_t>(column)] = QStringToWindows1252(list->topLevelItem(i)->text(column));
+                rows.push_back(row);
+            }
+            return rows;
+        };
+        std::vector<resists_rules::ResistRow> expected = resists_rules::BuildRows(m_database, {true, true, true});
+        QVERIFY(shown() == expected);
+
+        int state = 0;
+        for (const int column : {1, 1, 3}) {
+            emit list->header()->sectionClicked(column);
+            state = resists_rules::SortStateAfterClick(state, column);
+            resists_rules::SortRows(expected, state);
+        }
+        QCOMPARE(page->SortState(), 4);
+        QVERIFY(shown() == expected);
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            QCOMPARE(list->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i);
+
+        QTest::mouseClick(ChildOf<QCheckBox>(page, "realm0"), Qt::LeftButton);
+        expected = resists_rules::BuildRows(m_database, {false, true, true});
+        resists_rules::SortRows(expected, state);
+        QVERIFY(shown() == expected);
+        QVERIFY(m_database.Selection() == selection);
+        SaveScreenshot(page->grab().toImage(), "CPage7");
+    }
+
     void rowControlsGoWithoutCallingBack()
     {
         makePage<CPage2>("Banner Knight");

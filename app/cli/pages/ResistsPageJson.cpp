@@ -1,0 +1,30 @@
+#include "cli/pages/PagePrinters.h"
+
+#include "common/Windows1252.h"
+#include "pages/resists/ResistsRules.h"
+
+OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& /*doc*/, const PageRequest& request)
+{
+    resists_rules::TickedRealms ticked{};
+    for (const int realm : request.realms)
+        if (realm >= 0 && realm < kRealmCount)
+            ticked[static_cast<std::size_t>(realm)] = true;
+    std::vector<resists_rules::ResistRow> rows = resists_rules::BuildRows(database, ticked);
+    // Each click sorts the rows as they stand, as on the page.
+    int sortState = 0;
+    for (const int column : request.sortClicks) {
+        sortState = resists_rules::SortStateAfterClick(sortState, column);
+        resists_rules::SortRows(rows, sortState);
+    }
+    OrderedJson json;
+    json["columns"] = resists_rules::ColumnTitles();
+    OrderedJson shown = OrderedJson::array();
+    for (const resists_rules::ResistRow& row : rows) {
+        OrderedJson cells = OrderedJson::array();
+        for (const std::string& cell : row)
+            cells.push_back(Windows1252ToUtf8(cell));
+        shown.push_back(std::move(cells));
+    }
+    json["rows"] = std::move(shown);
+    return json;
+}

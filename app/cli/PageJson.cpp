@@ -5,6 +5,7 @@
 const std::vector<PageEntry>& PrintablePages()
 {
     static const std::vector<PageEntry> pages = {
+        {"spells", &SpellsPageToJson},
         {"resists", &ResistsPageToJson},
     };
     return pages;

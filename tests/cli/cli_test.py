@@ -76,6 +76,17 @@ class CliTest(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         return json.loads(result.stdout)
 
+    def test_spells_page_follows_the_stored_options_and_their_overrides(self):
+        path = os.path.join(CHR, "v2006.chr")
+        self.assertGolden(self.page("spells", path), os.path.join(PAGES, "spells_v2006_en.json"))
+        every = self.page("spells", path, "--set", "ShowAllSpells=1")["rows"]
+        top = self.page("spells", path, "--set", "ShowAllSpells=1", "--set", "ShowOnlyTopSpells=1")["rows"]
+        named = self.page("spells", path, "--set", "ShowAllSpells=1", "--set", "ShowOnlyTopSpells=1",
+                          "--set", "UseSpellTypeAsName=1")["rows"]
+        self.assertLess(len(top), len(every))
+        self.assertEqual([row["kind"] for row in named if row["kind"] != 0], [row["kind"] for row in top if row["kind"] in (1, 3)])
+        self.assertEqual(run("page", "spells", path, "--set", "ShowAllSpells=x").returncode, 1)
+
     def test_resists_page_rows_realm_boxes_and_sort_clicks(self):
         full = self.page("resists", "-")
         self.assertGolden(full, os.path.join(PAGES, "resists_en.json"))

@@ -2,6 +2,7 @@
 
 #include "pages/resists/CPage7.h"
 #include "pages/skills/CPage2.h"
+#include "pages/spells/CPage3.h"
 #include "pages/stats/CPage1.h"
 #include "shell/CEmptyPage.h"
 
@@ -12,6 +13,8 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
         return std::make_unique<CPage1>(context, document, parent);
     case PageId::Skills:
         return std::make_unique<CPage2>(context, document, parent);
+    case PageId::Spells:
+        return std::make_unique<CPage3>(context, document, parent);
     case PageId::Resists:
         return std::make_unique<CPage7>(context, document, parent);
     default:

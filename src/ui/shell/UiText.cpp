@@ -176,6 +176,12 @@ constexpr std::array kTexts = {
                 "If a line is 'auto-train' it will be refilled to the current minimum level."},
     UiTextEntry{ui_text::kRespecLineListName, "Linien", "Lines"},
     // -- end of auto-train and respec texts
+    // Spells page (1700-1799).
+    UiTextEntry{ui_text::kSpellsPageTitle, "Zaubersprüche / Fähigkeiten Übersicht", "Spells overview"},
+    UiTextEntry{ui_text::kSpellsShowAll, "Alle Spells", "All spells"},
+    UiTextEntry{ui_text::kSpellsOnlyTop, "nur Top-Spells", "Only top-spells"},
+    UiTextEntry{ui_text::kSpellsTypeAsName, "Typ als Name zeigen", "Show typ as name"},
+    // -- end of spells page texts
 };
 
 }  // namespace

@@ -136,6 +136,12 @@ constexpr int kRespecResetsToOne = 1626;
 constexpr int kRespecAutoTrainRefill = 1627;
 constexpr int kRespecLineListName = 1628;
 // -- end of auto-train and respec ids
+// Spells page (1700-1799).
+constexpr int kSpellsPageTitle = 1700;
+constexpr int kSpellsShowAll = 1701;
+constexpr int kSpellsOnlyTop = 1702;
+constexpr int kSpellsTypeAsName = 1703;
+// -- end of spells page ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

@@ -28,6 +28,8 @@
 #include "pages/resists/CPage7.h"
 #include "pages/resists/ResistsRules.h"
 #include "pages/skills/AutoTrainRules.h"
+#include "pages/spells/CPage3.h"
+#include "pages/spells/SpellsRules.h"
 #include "pages/skills/CDlgAutoTrain.h"
 #include "pages/skills/CDlgRespec.h"
 #include "pages/skills/CEditAutoTrain.h"
@@ -457,6 +459,50 @@ private slots:
     }
 
     // Half-typed text in a control that goes with a rebuild or with the page reaches nobody.
+    // A tick stores its option and the list shows the rules' rows for it; a
+    // level change refreshes the list.
+    void spellBoxesStoreTheirOptionsAndLevelChangesRefresh()
+    {
+        auto* page = makePage<CPage3>("Banner Knight", 40.0f);
+        auto* list = ChildOf<QTreeWidget>(page, "spellList");
+        const auto names = [list] {
+            QStringList shown;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                shown << list->topLevelItem(i)->text(0) + "|" + list->topLevelItem(i)->text(1);
+            return shown;
+        };
+        const auto expected = [this](const spells_rules::SpellsOptions& options) {
+            QStringList rows;
+            for (const spells_rules::SpellRow& row : spells_rules::BuildRows(m_database, *m_doc, options))
+                rows << Windows1252ToQString(row.cells[0]) + "|" + Windows1252ToQString(row.cells[1]);
+            return rows;
+        };
+        QCOMPARE(names(), expected({}));
+        auto* typeAsName = ChildOf<QCheckBox>(page, "typeAsName");
+        QVERIFY(!typeAsName->isVisible());
+
+        m_doc->SetLevel(10.0f);
+        page->OnLevelChanged();
+        QCOMPARE(names(), expected({}));
+        QTest::mouseClick(ChildOf<QCheckBox>(page, "showAllSpells"), Qt::LeftButton);
+        QCOMPARE(m_doc->GetOption(spells_rules::kShowAllSpells), 1);
+        const QStringList every = names();
+        QCOMPARE(every, expected({true, false, false}));
+
+        auto* onlyTop = ChildOf<QCheckBox>(page, "onlyTopSpells");
+        QTest::mouseClick(onlyTop, Qt::LeftButton);
+        QVERIFY(typeAsName->isVisible());
+        QTest::mouseClick(typeAsName, Qt::LeftButton);
+        QCOMPARE(m_doc->GetOption(spells_rules::kUseSpellTypeAsName), 1);
+        QCOMPARE(names(), expected({true, true, true}));
+        QTest::mouseClick(onlyTop, Qt::LeftButton);
+        QVERIFY(!typeAsName->isVisible() && !typeAsName->isChecked());
+        QCOMPARE(m_doc->GetOption(spells_rules::kUseSpellTypeAsName), 1);
+        QCOMPARE(m_doc->GetOption(spells_rules::kShowOnlyTopSpells), 0);
+        QCOMPARE(names(), every);
+        SaveScreenshot(page->grab().toImage(), "CPage3");
+    }
+
     // The list shows the rules' rows; a box refills, header clicks sort what
     // is shown, and the character's selection is never moved.
     void resistsBoxesAndHeaderClicksFollowTheRules()

@@ -6,6 +6,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/ReferenceList.h"
 #include "database/CGameDatabase.h"
 #include "markup/QtCodePage.h"
 #include "shell/UiText.h"
@@ -26,16 +27,7 @@ CPage7::CPage7(CShellContext& context, CQuillmarDoc& document, QWidget* parent)
     }
     boxes->addStretch(1);
 
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("resistList"));
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QStringList titles;
-    for (const std::string& title : resists_rules::ColumnTitles())
-        titles << Windows1252ToQString(title);
-    m_list->setHeaderLabels(titles);
+    m_list = CreateReferenceList(this, QStringLiteral("resistList"), resists_rules::ColumnTitles());
     m_list->header()->setSectionsClickable(true);
     m_list->header()->setSortIndicatorShown(true);
     m_list->header()->setSortIndicator(-1, Qt::AscendingOrder);
@@ -60,8 +52,6 @@ void CPage7::Fill()
 
 void CPage7::ShowRows()
 {
-    m_list->setUpdatesEnabled(false);
-    m_list->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(m_rows.size()));
     for (std::size_t position = 0; position < m_rows.size(); ++position) {
@@ -73,10 +63,7 @@ void CPage7::ShowRows()
         item->setData(0, Qt::UserRole, static_cast<int>(position));
         items << item;
     }
-    m_list->addTopLevelItems(items);
-    for (int column = 0; column < resists_rules::kColumnCount; ++column)
-        m_list->resizeColumnToContents(column);
-    m_list->setUpdatesEnabled(true);
+    ReplaceReferenceRows(m_list, items);
 }
 
 void CPage7::OnHeaderClicked(int column)

@@ -5,9 +5,11 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/ReferenceList.h"
 #include "database/CGameDatabase.h"
 #include "document/CQuillmarDoc.h"
 #include "markup/QtCodePage.h"
+#include "markup/QtMarkupSurface.h"
 #include "pages/spells/SpellsRules.h"
 #include "shell/UiText.h"
 
@@ -19,11 +21,6 @@ QCheckBox* AddBox(QWidget* page, QHBoxLayout* boxes, const QString& text, const 
     box->setObjectName(QLatin1String(name));
     boxes->addWidget(box);
     return box;
-}
-
-QColor ColourOf(MarkupColor colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 }  // namespace
@@ -46,16 +43,7 @@ CPage3::CPage3(CShellContext& context, CQuillmarDoc& document, QWidget* parent)
     connect(m_onlyTop, &QCheckBox::clicked, this, &CPage3::OnOnlyTopClicked);
     connect(m_typeAsName, &QCheckBox::clicked, this, &CPage3::OnTypeAsNameClicked);
 
-    m_list = new QTreeWidget(this);
-    m_list->setObjectName(QStringLiteral("spellList"));
-    m_list->setRootIsDecorated(false);
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    QStringList titles;
-    for (const std::string& title : spells_rules::ColumnTitles())
-        titles << Windows1252ToQString(title);
-    m_list->setHeaderLabels(titles);
+    m_list = CreateReferenceList(this, QStringLiteral("spellList"), spells_rules::ColumnTitles());
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(boxes);
@@ -81,8 +69,6 @@ void CPage3::Refresh()
                                               m_typeAsName->isChecked()};
     const std::vector<spells_rules::SpellRow> rows =
         spells_rules::BuildRows(Context().database, GetDocument(), options);
-    m_list->setUpdatesEnabled(false);
-    m_list->clear();
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(rows.size()));
     for (const spells_rules::SpellRow& row : rows) {
@@ -93,13 +79,10 @@ void CPage3::Refresh()
         item->setData(0, Qt::UserRole, static_cast<int>(row.kind));
         if (const std::optional<MarkupColor> background = spells_rules::Background(row.kind))
             for (int column = 0; column < spells_rules::kColumnCount; ++column)
-                item->setBackground(column, ColourOf(*background));
+                item->setBackground(column, QtMarkupSurface::ToQColor(*background));
         items << item;
     }
-    m_list->addTopLevelItems(items);
-    for (int column = 0; column < spells_rules::kColumnCount; ++column)
-        m_list->resizeColumnToContents(column);
-    m_list->setUpdatesEnabled(true);
+    ReplaceReferenceRows(m_list, items);
 }
 
 void CPage3::OnShowAllClicked(bool checked)

@@ -6,6 +6,7 @@ const std::vector<PageEntry>& PrintablePages()
 {
     static const std::vector<PageEntry> pages = {
         {"spells", &SpellsPageToJson},
+        {"styles", &StylesPageToJson},
         {"resists", &ResistsPageToJson},
     };
     return pages;

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <limits>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -197,7 +198,11 @@ int PrintPage(const CommonOptions& options, const std::string& name, const std::
     for (const std::string& assignment : overrides)
         if (!ApplyOptionOverride(bench.doc, assignment))
             return Fail("--set expects KEY=VALUE with an integer VALUE, not \"" + assignment + "\".");
-    std::cout << print(bench.database, bench.doc, request).dump(2) << '\n';
+    try {
+        std::cout << print(bench.database, bench.doc, request).dump(2) << '\n';
+    } catch (const std::invalid_argument& refused) {
+        return Fail(refused.what());
+    }
     return 0;
 }
 
@@ -284,8 +289,8 @@ int main(int argc, char** argv)
     page->add_option("file", pageFile, "The character file (*.chr), or - for a new character")->required();
     addData(page);
     page->add_option("--set", optionOverrides, "Override a page option stored in the file for this run (KEY=VALUE, repeatable)");
-    page->add_option("--line", pageRequest.line, "styles: the line filter's choice (default: all lines)");
-    page->add_option("--opening", pageRequest.opening, "styles: the opening filter's code (default: all)");
+    page->add_option("--line", pageRequest.line, "styles: the line filter's entry, by its text (default: All lines)");
+    page->add_option("--opening", pageRequest.opening, "styles: the opening filter's entry, by its code (default: -1, All)");
     std::optional<std::string> realmList;
     page->add_option("--realms", realmList,
                      "resists: the ticked realm boxes, 0-based and comma-separated (default: 0,1,2; \"\" ticks none)");

@@ -87,6 +87,23 @@ class CliTest(unittest.TestCase):
         self.assertEqual([row["kind"] for row in named if row["kind"] != 0], [row["kind"] for row in top if row["kind"] in (1, 3)])
         self.assertEqual(run("page", "spells", path, "--set", "ShowAllSpells=x").returncode, 1)
 
+    def test_styles_page_filters_choose_the_tree(self):
+        path = os.path.join(CHR, "v2006.chr")
+        full = self.page("styles", path, "--set", "ShowAllStyles=1")
+        self.assertGolden(full, os.path.join(PAGES, "styles_v2006_en.json"))
+        self.assertLess(len(self.page("styles", path)["rows"]), len(full["rows"]))
+        flat = lambda nodes: [n["data"] for n in nodes] + [d for n in nodes for d in flat(n["children"])]
+        line = full["lineFilter"][1]
+        one_line = self.page("styles", path, "--set", "ShowAllStyles=1", "--line", line)
+        header = [i for i, row in enumerate(full["rows"]) if row["data"] == 1]
+        own = {row["data"] for row in full["rows"][header[0] + 1:header[1]]}
+        self.assertTrue(flat(one_line["tree"]) and set(flat(one_line["tree"])) <= own)
+        behind = self.page("styles", path, "--set", "ShowAllStyles=1", "--opening", "2")
+        self.assertTrue(all(node["picture"] == 2 for node in behind["tree"]))
+        self.assertLess(len(flat(behind["tree"])), len(flat(full["tree"])))
+        self.assertEqual(run("page", "styles", path, "--line", "No such line").returncode, 1)
+        self.assertEqual(run("page", "styles", path, "--opening", "77").returncode, 1)
+
     def test_resists_page_rows_realm_boxes_and_sort_clicks(self):
         full = self.page("resists", "-")
         self.assertGolden(full, os.path.join(PAGES, "resists_en.json"))

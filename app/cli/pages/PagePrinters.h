@@ -4,4 +4,5 @@
 #include "cli/PageJson.h"
 
 OrderedJson SpellsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
+OrderedJson StylesPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

@@ -8,6 +8,12 @@ QTreeWidget* CreateReferenceList(QWidget* parent, const QString& objectName,
                                  const std::vector<std::string>& columnTitles)
 {
     auto* list = new QTreeWidget(parent);
+    SetUpReferenceList(list, objectName, columnTitles);
+    return list;
+}
+
+void SetUpReferenceList(QTreeWidget* list, const QString& objectName, const std::vector<std::string>& columnTitles)
+{
     list->setObjectName(objectName);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
@@ -17,7 +23,6 @@ QTreeWidget* CreateReferenceList(QWidget* parent, const QString& objectName,
     for (const std::string& title : columnTitles)
         titles << Windows1252ToQString(title);
     list->setHeaderLabels(titles);
-    return list;
 }
 
 void ReplaceReferenceRows(QTreeWidget* list, const QList<QTreeWidgetItem*>& items)

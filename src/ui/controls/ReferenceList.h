@@ -13,6 +13,8 @@ class QWidget;
 
 QTreeWidget* CreateReferenceList(QWidget* parent, const QString& objectName,
                                  const std::vector<std::string>& columnTitles);
+// The same look for a list the page made itself (one that reports hovering, say).
+void SetUpReferenceList(QTreeWidget* list, const QString& objectName, const std::vector<std::string>& columnTitles);
 
 // Replaces every row (drawn once, not per row) and sizes the columns to their contents.
 void ReplaceReferenceRows(QTreeWidget* list, const QList<QTreeWidgetItem*>& items);

@@ -60,15 +60,22 @@ void QtBalloonPainter::Paint(QPainter& painter, const BalloonGeometry& g, CRichM
     painter.drawPath(outline.translated(0.5, 0.5));
     painter.restore();
 
+    PaintText(painter, renderer, text, baseFont, QRect(g.text.left, g.text.top, g.text.Width(), g.text.Height()));
+}
+
+void QtBalloonPainter::PaintText(QPainter& painter, CRichMarkupRenderer& renderer, std::string_view text,
+                                 const QFont& baseFont, const QRect& area)
+{
+    const MarkupPalette& palette = renderer.Palette();
     painter.save();
-    painter.setClipRect(QRect(g.text.left, g.text.top, g.text.Width(), g.text.Height()));
+    painter.setClipRect(area);
     QtMarkupSurface surface(&painter, baseFont);
     surface.SetTextColor(palette[markup_index::kDefaultText]);
     surface.SetBackgroundColor(palette[markup_index::kDefaultBackground]);
     surface.SetBackgroundOpaque(false);
     // Measure again: the line tables must belong to this text in this font.
-    const MarkupArea area{g.text.left, g.text.top, g.text.left + g.text.Width()};
-    renderer.Render(surface, text, area, MarkupPass::Measure);
-    renderer.Render(surface, text, area, MarkupPass::Draw);
+    const MarkupArea markupArea{area.left(), area.top(), area.left() + area.width()};
+    renderer.Render(surface, text, markupArea, MarkupPass::Measure);
+    renderer.Render(surface, text, markupArea, MarkupPass::Draw);
     painter.restore();
 }

@@ -13,6 +13,7 @@
 
 class CRichMarkupRenderer;
 class QPainter;
+class QRect;
 
 class QtBalloonPainter {
 public:
@@ -21,4 +22,7 @@ public:
     static QRegion Shape(const BalloonGeometry& geometry);
     static void Paint(QPainter& painter, const BalloonGeometry& geometry, CRichMarkupRenderer& renderer,
                       std::string_view text, const QFont& baseFont);
+    // The text alone, measured and drawn into the area (clipped to it).
+    static void PaintText(QPainter& painter, CRichMarkupRenderer& renderer, std::string_view text,
+                          const QFont& baseFont, const QRect& area);
 };

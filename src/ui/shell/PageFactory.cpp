@@ -4,6 +4,7 @@
 #include "pages/skills/CPage2.h"
 #include "pages/spells/CPage3.h"
 #include "pages/stats/CPage1.h"
+#include "pages/styles/CPage4.h"
 #include "shell/CEmptyPage.h"
 
 std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarDoc& document, QWidget* parent)
@@ -15,6 +16,8 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
         return std::make_unique<CPage2>(context, document, parent);
     case PageId::Spells:
         return std::make_unique<CPage3>(context, document, parent);
+    case PageId::Styles:
+        return std::make_unique<CPage4>(context, document, parent);
     case PageId::Resists:
         return std::make_unique<CPage7>(context, document, parent);
     default:

@@ -182,6 +182,13 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kSpellsOnlyTop, "nur Top-Spells", "Only top-spells"},
     UiTextEntry{ui_text::kSpellsTypeAsName, "Typ als Name zeigen", "Show typ as name"},
     // -- end of spells page texts
+    // Styles page (1800-1899).
+    UiTextEntry{ui_text::kStylesPageTitle, "Styles Übersicht", "Styles overview"},
+    UiTextEntry{ui_text::kStylesShowAll, "Alle Styles", "All styles"},
+    UiTextEntry{ui_text::kStylesLineFilter, "Stil-Linie", "Style line"},
+    UiTextEntry{ui_text::kStylesOpeningFilter, "Öffnung", "Opening"},
+    UiTextEntry{ui_text::kStylesDetail, "Beschreibung des Styles", "Style description"},
+    // -- end of styles page texts
 };
 
 }  // namespace

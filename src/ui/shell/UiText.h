@@ -142,6 +142,13 @@ constexpr int kSpellsShowAll = 1701;
 constexpr int kSpellsOnlyTop = 1702;
 constexpr int kSpellsTypeAsName = 1703;
 // -- end of spells page ids
+// Styles page (1800-1899).
+constexpr int kStylesPageTitle = 1800;
+constexpr int kStylesShowAll = 1801;
+constexpr int kStylesLineFilter = 1802;     // accessible names
+constexpr int kStylesOpeningFilter = 1803;
+constexpr int kStylesDetail = 1804;
+// -- end of styles page ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

@@ -38,6 +38,10 @@
 #include "pages/skills/RespecRules.h"
 #include "pages/stats/CPage1.h"
 #include "pages/stats/StatsRules.h"
+#include "pages/styles/CPage4.h"
+#include "pages/styles/StylesRules.h"
+#include "markup/CRichMarkupView.h"
+#include <QComboBox>
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
 #include "ui/support/QuietPlatform.h"
@@ -540,6 +544,105 @@ private slots:
         QVERIFY(shown() == expected);
         QVERIFY(m_database.Selection() == selection);
         SaveScreenshot(page->grab().toImage(), "CPage7");
+    }
+
+    // The list and the tree show the rules' rows; the filters rebuild the tree,
+    // a choice in one view selects the same style in the other, and the text of
+    // the style under the pointer or the current row is the rules' tooltip.
+    void stylesFiltersSelectionAndTooltips()
+    {
+        m_settings.Set(setting::UI_TOOLTIPS, 1);
+        auto* page = makePage<CPage4>("Banner Knight", 30.0f, true);
+        auto* list = ChildOf<CListCtrlMoreNotifies>(page, "styleList");
+        auto* tree = ChildOf<QTreeWidget>(page, "styleTree");
+        const auto rowsShown = [list] {
+            QStringList rows;
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                rows << list->topLevelItem(i)->text(0) + "|" + list->topLevelItem(i)->data(0, Qt::UserRole).toString();
+            return rows;
+        };
+        const auto rulesRows = [this](const styles_rules::StylesList& styles) {
+            QStringList rows;
+            for (const styles_rules::StyleRow& row : styles.rows)
+                rows << Windows1252ToQString(row.cells[0]) + "|" + QString::number(row.data);
+            return rows;
+        };
+        const auto treeShown = [tree] {
+            QStringList items;
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                items << QString::number((*it)->data(0, Qt::UserRole).toInt());
+            return items;
+        };
+        const auto rulesTree = [](const std::vector<styles_rules::TreeNode>& nodes) {
+            QStringList items;
+            const std::function<void(const std::vector<styles_rules::TreeNode>&)> walk = [&](const auto& level) {
+                for (const styles_rules::TreeNode& node : level) {
+                    items << QString::number(node.data);
+                    walk(node.children);
+                }
+            };
+            walk(nodes);
+            return items;
+        };
+        QCOMPARE(rowsShown(), rulesRows(styles_rules::BuildList(m_database, *m_doc, false)));
+        QTest::mouseClick(ChildOf<QCheckBox>(page, "showAllStyles"), Qt::LeftButton);
+        QCOMPARE(m_doc->GetOption(styles_rules::kShowAllStyles), 1);
+        const styles_rules::StylesList all = styles_rules::BuildList(m_database, *m_doc, true);
+        QCOMPARE(rowsShown(), rulesRows(all));
+        QCOMPARE(treeShown(), rulesTree(styles_rules::BuildTree(all, 0, styles_rules::kAllOpenings)));
+
+        // The filters, from the keyboard.
+        auto* lines = ChildOf<QComboBox>(page, "lineFilter");
+        auto* openings = ChildOf<QComboBox>(page, "openingFilter");
+        QCOMPARE(lines->count(), static_cast<int>(all.lineNames.size()) + 1);
+        QTest::keyClick(lines, Qt::Key_Down);
+        QTest::keyClick(openings, Qt::Key_Down);
+        QCOMPARE(openings->currentData().toInt(), 0);
+        QCOMPARE(treeShown(), rulesTree(styles_rules::BuildTree(all, 1, 0)));
+        QTest::keyClick(lines, Qt::Key_Home);
+        QTest::keyClick(openings, Qt::Key_Home);
+        QCOMPARE(treeShown().size(), rulesTree(styles_rules::BuildTree(all, 0, styles_rules::kAllOpenings)).size());
+
+        // Tree to list and back; the detail box follows the list's current row.
+        QTreeWidgetItem* child = nullptr;
+        for (QTreeWidgetItemIterator it(tree); *it && !child; ++it)
+            if ((*it)->parent())
+                child = *it;
+        QVERIFY(child);
+        tree->setCurrentItem(child);
+        QCOMPARE(list->selectedItems().size(), 1);
+        QTreeWidgetItem* current = list->currentItem();
+        QCOMPARE(current->data(0, Qt::UserRole), child->data(0, Qt::UserRole));
+        const std::string& tip = all.rows[static_cast<std::size_t>(list->indexOfTopLevelItem(current))].tooltip;
+        QCOMPARE(ChildOf<CRichMarkupView>(page, "styleDetail")->markup(), tip);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        QVERIFY(ChildOf<CRichMarkupView>(page, "styleDetail")->markup().empty());
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(tree->currentItem()->data(0, Qt::UserRole), list->currentItem()->data(0, Qt::UserRole));
+        SaveScreenshot(page->grab().toImage(), "CPage4");
+
+        // The tooltip over a style row and over a line header.
+        CRichTooltip* tooltip = page->findChild<CRichTooltip*>();
+        const auto tipOver = [&](int row) {
+            move(list->viewport(), list->visualItemRect(list->topLevelItem(row)).center());
+            return tooltip->toolText(tooltip->toolCount() - 1);
+        };
+        QCOMPARE(tipOver(1), all.rows[1].tooltip);
+        QCOMPARE(tipOver(0), std::string());
+        QCOMPARE(tooltip->toolText(0), std::string(styles_rules::kShowAllTooltip));
+
+        // A level change refreshes only in career mode while not all styles show.
+        QTest::mouseClick(ChildOf<QCheckBox>(page, "showAllStyles"), Qt::LeftButton);
+        const auto refreshedBy = [&](int career) {
+            m_doc->SetCareerMode(career);
+            list->topLevelItem(0)->setData(0, Qt::UserRole + 1, true);
+            page->OnLevelChanged();
+            return !list->topLevelItem(0)->data(0, Qt::UserRole + 1).isValid();
+        };
+        QVERIFY(refreshedBy(1));
+        QVERIFY(!refreshedBy(0));
+        m_settings.Set(setting::UI_TOOLTIPS, 0);
     }
 
     void rowControlsGoWithoutCallingBack()

@@ -478,6 +478,9 @@ ARCHETYPES = {
                      ("Verlangsamt das Ziel um {v}%", "Slows the target by {v}%"), False, 2, None),
 }
 
+# Archetypes whose first spell comes late, by the level of that first spell.
+LATE_ARCHETYPES = {"groupheal": 15}
+
 # Spell lines: key, name (de, en), tag (None = the name), specialisation name
 # (None = no specialisation part), base categories, specialisation categories
 # ("theme:archetype" words). Realm blocks in file order; the positions of the

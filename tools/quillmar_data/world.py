@@ -3,8 +3,8 @@ order, for both languages. A scale above one copies the world with numbered
 names and shifted ids.
 """
 
-from .tables import (ABILITIES, ARCHETYPES, ARMOUR, CLASSES, DAMAGE_TYPES, ENDURANCE_LINES, LINE_POSITIONS,
-                     MASTER_LEVELS, MASTER_TRACKS, MELEE_NAMES, MELEE_SLOTS, RACES, RACE_NAMES,
+from .tables import (ABILITIES, ARCHETYPES, ARMOUR, CLASSES, DAMAGE_TYPES, ENDURANCE_LINES, LATE_ARCHETYPES,
+                     LINE_POSITIONS, MASTER_LEVELS, MASTER_TRACKS, MELEE_NAMES, MELEE_SLOTS, RACES, RACE_NAMES,
                      RANGED_LEVELS, RANGED_NAMES, RAS_NF, RAS_OLD, SHIELD_NAMES, SHIELD_SIZES, SHIELD_SLOTS,
                      SIGNATURES, SPELL_LINES, SPELL_LINE_ID_BASE, STEALTH_NAMES, STEALTH_SLOTS, STYLE_LINES,
                      THEMES, _N)
@@ -174,6 +174,7 @@ class World:
         start = (1, 3, 6, 9)[index % 4] if base else (1, 4, 8)[index % 3]
         if arch_key.startswith("poison"):
             start = (5, 8, 12)[index % 3]
+        start = LATE_ARCHETYPES.get(arch_key, start)
         levels = [start + round(i * (50 - start) / (count - 1)) for i in range(count)]
         dtype = DAMAGE_TYPES[damage]
         spell_ids = []

@@ -3,6 +3,11 @@
 from .tables import (CLASSES, CLASS_BY_KEY, CLASS_REALM, LINE_POSITIONS, RACES, RACE_CORRECTIONS,
                      SPELL_LINE_SWAP_34_35, SPELL_LINE_SWAP_34_39, STAT_RAISING_RAS)
 
+_POSITION_WORDS = (("front", 1), ("behind", 2), ("side", 3), ("Front", 1), ("Behind", 2), ("Side", 3),
+                   ("Ability", 9))
+_REACTION_WORDS = (("evade", 4), ("block", 5), ("parry", 6), ("Evade", 4), ("Block", 5), ("Parry", 6),
+                   ("target", 7), ("Target", 7))
+
 
 def fold(text):
     return "".join(chr(ord(c) + 32) if "A" <= c <= "Z" else c for c in text)
@@ -66,6 +71,72 @@ def check_world(world):
     for c in world.categories:
         levels = [spells[i]["level"] for i in c["spells"]]
         assert levels == sorted(levels) and 1 <= levels[0] and levels[-1] == 50, c["name"]
+
+
+def style_opening(style):
+    """The opening code the program derives from a style record."""
+    kind = 8 if style["follows"] else 0
+    if not kind and style["position"].lower() != "any":
+        kind = next((k for word, k in _POSITION_WORDS if word in style["position"]), 0)
+    if not kind and style["reaction"].lower() != "none":
+        kind = next((k for word, k in _REACTION_WORDS if word in style["reaction"]), 0)
+    return kind + 128 if kind and style["stealth"] else kind
+
+
+def check_page_coverage(world):
+    """The shipped world must show every rule of the spells, styles and resists
+    pages somewhere, so that a table change cannot quietly lose one."""
+    spells = {s["id"]: s for s in world.spells}
+    categories = {c["id"]: c for c in world.categories}
+    lines = {line["id"]: line for line in world.spell_lines}
+    first_spell = lambda cat_id: spells[categories[cat_id]["spells"][0]]
+    class_lines = [(c, [lines[int(ref.rstrip("*"))] for ref in c["spells"]]) for c in world.classes]
+
+    def classes_where(pred):
+        return {c["key"] for c, own in class_lines if any(pred(line) for line in own)}
+
+    # Spells page: every display mode, lines without a specialisation part,
+    # and base groups that a level-10 character does not see yet.
+    for mode in (0, 1, 2):
+        uses = classes_where(lambda line: any(categories[i]["mode"] == mode for i in line["base"] + line["spec_cats"]))
+        assert len(uses) >= 3, ("display mode", mode)
+    assert len(classes_where(lambda line: line["base"] and line["spec"] is None)) >= 3, "base-only lines"
+    assert classes_where(lambda line: not line["base"]), "line without base groups"
+    assert len(classes_where(lambda line: any(first_spell(i)["level"] > 10 for i in line["base"]))) >= 3, \
+        "late base groups"
+    assert classes_where(lambda line: any(first_spell(i)["level"] > 10 for i in line["spec_cats"])), \
+        "late specialisation groups"
+    # Resists page: damage types in every realm, on both parts of a line, and
+    # on a line that two classes of the realm share.
+    for realm in (0, 1, 2):
+        own = [(c, ls) for c, ls in class_lines if CLASS_REALM[c["key"]] == realm]
+        rows = [(c["key"], line["id"], first_spell(i)["dtype"][1]) for c, ls in own for line in ls
+                for i in line["base"] + line["spec_cats"] if first_spell(i)["dtype"][1]]
+        assert len(rows) >= 15 and len({d for _, _, d in rows}) >= 4, ("damage types", realm)
+        assert any(len({k for k, l, _ in rows if l == line_id}) >= 2 for _, line_id, _ in rows), ("shared", realm)
+    assert any(first_spell(i)["dtype"][1] for line in world.spell_lines for i in line["base"]) and \
+        any(first_spell(i)["dtype"][1] for line in world.spell_lines for i in line["spec_cats"]), "both parts"
+    # Styles page: every opening, stealthed or not, chains three deep, and a
+    # follow-up learned before the style it follows.
+    taken = {int(ref.rstrip("*")) for c in world.classes for ref in c["styles"]}
+    used = {i for line in world.style_lines if line["id"] in taken for i in line["styles"]}
+    styles = {s["id"]: s for s in world.styles}
+    codes = {style_opening(styles[i]) for i in used}
+    assert codes >= set(range(10)) | set(range(129, 136)), sorted(set(range(10)) | set(range(129, 136)) - codes)
+
+    def chain(style):
+        found = [style]
+        while found[-1]["follows"]:
+            found.append(styles[found[-1]["follows"]])
+        return found
+
+    follow_ups = [styles[i] for i in used if styles[i]["follows"]]
+    assert max(len(chain(s)) for s in follow_ups) >= 3, "chains three deep"
+    assert any(styles[s["follows"]]["level"] > s["level"] for s in follow_ups), "follow-up below its predecessor"
+    assert {style_opening(chain(s)[-1]) for s in follow_ups} & set(range(129, 136)), "stealthed chain start"
+    described = {key for key, _ in world.descriptions}
+    missing = [s["name"][1] for s in world.styles if s["name"] not in described]
+    assert not missing, ("styles without description", missing)
 
 
 def class_ability_rows(world, cls, lang):

@@ -478,6 +478,9 @@ ARCHETYPES = {
                      ("Verlangsamt das Ziel um {v}%", "Slows the target by {v}%"), False, 2, None),
 }
 
+# Archetypes whose first spell comes late, by the level of that first spell.
+LATE_ARCHETYPES = {"groupheal": 15}
+
 # Spell lines: key, name (de, en), tag (None = the name), specialisation name
 # (None = no specialisation part), base categories, specialisation categories
 # ("theme:archetype" words). Realm blocks in file order; the positions of the
@@ -678,7 +681,9 @@ SHIELD_NAMES = [("stoß", "Bash"), ("wacht", "Guard"), ("ramme", "Ram"), ("wall"
                 ("bastion", "Bastion"), ("ruf", "Call")]
 
 # Per slot of a line: level, position, reaction, slot followed (None), attack,
-# defence bonus, defence penalty, fatigue, damage, effect.
+# defence bonus, defence penalty, fatigue, damage, effect. A style may follow
+# a later slot of higher level; until the line reaches that level, the
+# follow-up stands on its own in the styles tree.
 _N = "none"
 MELEE_SLOTS = [
     (2, "any", _N, None, 1, _N, 1, 1, 1, "taunt"),
@@ -697,15 +702,17 @@ MELEE_SLOTS = [
     (44, "side", _N, None, 4, _N, 2, 3, 4, "bleed"),
     (50, "any", _N, 7, 4, 2, _N, 3, 4, "stun"),
 ]
+# A tuple in the position or reaction field gives one text per stealth line,
+# in STYLE_LINES order: each realm's assassins open a little differently.
 STEALTH_SLOTS = [
     (1, "behind", _N, None, 3, _N, 2, 2, 3, "stun", True),
     (4, "side", _N, None, 3, _N, 2, 2, 3, "bleed", True),
-    (8, "any", _N, None, 2, _N, 1, 2, 2, "snare", True),
+    (8, "any", (_N, "target", _N), None, 2, _N, 1, 2, 2, "snare", True),
     (12, "any", _N, 0, 3, _N, 1, 1, 3, "bleed", False),
-    (16, "any", "evade", None, 3, 1, _N, 1, 3, "hit_penalty", False),
+    (16, "any", ("evade", "block", "parry"), None, 3, 1, _N, 1, 3, "hit_penalty", True),
     (21, "behind", _N, None, 4, _N, 2, 2, 4, "bleed", False),
     (25, "any", _N, 1, 3, _N, 1, 1, 3, "snare", False),
-    (30, "front", _N, None, 2, _N, _N, 1, 2, "haste_penalty", False),
+    (30, "front", _N, None, 2, _N, _N, 1, 2, "haste_penalty", True),
     (35, "any", _N, 5, 4, _N, 1, 2, 4, "stun", False),
     (40, "behind", _N, None, 4, _N, 2, 3, 4, "bleed", True),
     (45, "any", _N, 9, 4, _N, 1, 2, 4, "bleed", False),
@@ -717,7 +724,7 @@ SHIELD_SLOTS = [
     (12, "any", _N, 1, 2, 2, _N, 2, 2, "stun"),
     (18, "front", _N, None, 2, 3, _N, 2, 2, "taunt"),
     (24, "any", "block", None, 3, 2, _N, 2, 3, "snare"),
-    (30, "any", _N, 4, 3, 2, _N, 2, 3, "stun"),
+    (30, "any", _N, 6, 3, 2, _N, 2, 3, "stun"),
     (36, "side", _N, None, 2, 2, _N, 2, 2, "detaunt"),
     (42, "any", "target", None, 3, 2, _N, 3, 3, "stun"),
     (50, "any", "block", None, 4, 3, _N, 3, 3, "haste_penalty"),

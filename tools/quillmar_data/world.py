@@ -3,8 +3,8 @@ order, for both languages. A scale above one copies the world with numbered
 names and shifted ids.
 """
 
-from .tables import (ABILITIES, ARCHETYPES, ARMOUR, CLASSES, DAMAGE_TYPES, ENDURANCE_LINES, LINE_POSITIONS,
-                     MASTER_LEVELS, MASTER_TRACKS, MELEE_NAMES, MELEE_SLOTS, RACES, RACE_NAMES,
+from .tables import (ABILITIES, ARCHETYPES, ARMOUR, CLASSES, DAMAGE_TYPES, ENDURANCE_LINES, LATE_ARCHETYPES,
+                     LINE_POSITIONS, MASTER_LEVELS, MASTER_TRACKS, MELEE_NAMES, MELEE_SLOTS, RACES, RACE_NAMES,
                      RANGED_LEVELS, RANGED_NAMES, RAS_NF, RAS_OLD, SHIELD_NAMES, SHIELD_SIZES, SHIELD_SLOTS,
                      SIGNATURES, SPELL_LINES, SPELL_LINE_ID_BASE, STEALTH_NAMES, STEALTH_SLOTS, STYLE_LINES,
                      THEMES, _N)
@@ -87,17 +87,29 @@ class World:
                 slots = [(lv, "Ability", _N, None, 1 + i % 4, _N, _N, 1 + i // 2, 1 + i % 4, None, False)
                          for i, lv in enumerate(RANGED_LEVELS)]
                 names = RANGED_NAMES
+            # A slot text given as a tuple differs between the lines of a kind:
+            # the n-th line of the kind takes the n-th entry.
+            kind_index = sum(1 for other in STYLE_LINES[:index] if other[3] == kind)
+
+            def pick(value):
+                return value[kind_index % len(value)] if isinstance(value, tuple) else value
+
+            # Styles may follow a later slot of their line, so names and ids of
+            # the whole line are known before the first style is built.
+            first_id = self._next_style_id
+            style_names = []
+            for slot_index in range(len(slots)):
+                tail = names[(slot_index + index * 5) % len(names)]
+                style_names.append(self._named((compound(stem[0], tail[0]), stem[1] + " " + tail[1]), copy))
             style_ids = []
-            first = len(self.styles)
             for slot_index, slot in enumerate(slots):
                 level, position, reaction, follows, attack, bonus, penalty, fatigue, damage, effect, stealth = slot
-                tail = names[(slot_index + index * 5) % len(names)]
-                style_name = self._named((compound(stem[0], tail[0]), stem[1] + " " + tail[1]), copy)
+                style_name = style_names[slot_index]
                 style = {
                     "id": self._next_style_id, "name": style_name, "level": level,
-                    "position": position, "reaction": reaction, "stealth": stealth,
-                    "follows": 0 if follows is None else self.styles[first + follows]["id"],
-                    "follows_name": None if follows is None else self.styles[first + follows]["name"],
+                    "position": pick(position), "reaction": pick(reaction), "stealth": stealth,
+                    "follows": 0 if follows is None else first_id + follows,
+                    "follows_name": None if follows is None else style_names[follows],
                     "attack": GRADES[attack], "bonus": bi(bonus) if bonus == _N else GRADES[bonus],
                     "fatigue": GRADES[fatigue], "damage": GRADES[damage],
                     "effect": STYLE_EFFECTS[effect](level) if kind != "ranged" else RANGED_EFFECTS[slot_index],
@@ -162,6 +174,7 @@ class World:
         start = (1, 3, 6, 9)[index % 4] if base else (1, 4, 8)[index % 3]
         if arch_key.startswith("poison"):
             start = (5, 8, 12)[index % 3]
+        start = LATE_ARCHETYPES.get(arch_key, start)
         levels = [start + round(i * (50 - start) / (count - 1)) for i in range(count)]
         dtype = DAMAGE_TYPES[damage]
         spell_ids = []

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "common/CPrompt.h"
+#include "SilentPrompt.h"
 #include "controls/CNumEdit.h"
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
@@ -19,11 +19,6 @@
 #include "pages/skills/SkillsRules.h"
 
 namespace {
-
-class SilentPrompt : public CPrompt {
-public:
-    PromptAnswer Show(const PromptMessage&) override { return PromptAnswer::Ok; }
-};
 
 struct SkillsFixture {
     SilentPrompt prompt;
@@ -106,16 +101,3 @@ void BM_SkillsCareerLevelStep(benchmark::State& state)
 BENCHMARK(BM_SkillsCareerLevelStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 2;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -20,9 +20,10 @@ public:
 
     // 0 unsorted, +(c + 1) ascending or -(c + 1) descending by column c.
     int SortState() const { return m_sortState; }
+    // Rebuilds the rows for the ticked realms, in the current sort.
+    void Fill();
 
 private:
-    void Fill();
     void ShowRows();
     void OnHeaderClicked(int column);
 

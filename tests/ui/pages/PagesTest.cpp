@@ -2,6 +2,11 @@
 // and the shown values follow the page rules; the respec and auto-train dialogs
 // write what was chosen on OK and nothing on Cancel.
 #include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -22,6 +27,7 @@
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
+#include "document/CharacterFile.h"
 #include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "markup/QtCodePage.h"
@@ -643,6 +649,74 @@ private slots:
         QVERIFY(refreshedBy(1));
         QVERIFY(!refreshedBy(0));
         m_settings.Set(setting::UI_TOOLTIPS, 0);
+    }
+
+    // What quillmar-cli prints for a saved character is what the page shows.
+    QJsonObject printedPage(const char* name)
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath("hero.chr");
+        if (!SaveCharacterFile(*m_doc, file.toStdString(), UiLanguage::English).ok)
+            qFatal("cannot save");
+        QProcess cli;
+        cli.start(QUILLMAR_CLI, {"page", name, file, "--data-root", QUILLMAR_SHIPPED_DATA, "--data", "en"});
+        if (!cli.waitForFinished(30000) || cli.exitCode() != 0)
+            qFatal("quillmar-cli failed: %s", cli.readAllStandardError().constData());
+        return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    }
+    static QJsonArray shownRows(const QTreeWidget* list)
+    {
+        QJsonArray rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QJsonArray cells;
+            for (int column = 0; column < list->columnCount(); ++column)
+                cells << list->topLevelItem(i)->text(column);
+            rows << cells;
+        }
+        return rows;
+    }
+    static QJsonArray printedCells(const QJsonObject& page)
+    {
+        QJsonArray rows;
+        for (const QJsonValue row : page["rows"].toArray())
+            rows << row["cells"];
+        return rows;
+    }
+    static QJsonArray treeData(const QJsonArray& nodes)
+    {
+        QJsonArray shape;
+        for (const QJsonValue node : nodes)
+            shape << QJsonArray{node["data"], treeData(node["children"].toArray())};
+        return shape;
+    }
+    static QJsonArray treeData(const QTreeWidgetItem* parent)
+    {
+        QJsonArray shape;
+        for (int i = 0; i < parent->childCount(); ++i)
+            shape << QJsonArray{parent->child(i)->data(0, Qt::UserRole).toInt(), treeData(parent->child(i))};
+        return shape;
+    }
+
+    void referencePagesShowWhatTheCommandLinePrints()
+    {
+        int spellRows = 0, styleRows = 0;
+        for (const int cls : {0, 13, 27}) {
+            const std::string name = m_database.Classes().Name(cls);
+            auto* spells = makePage<CPage3>(name.c_str(), 35.0f);
+            QTest::mouseClick(ChildOf<QCheckBox>(spells, "onlyTopSpells"), Qt::LeftButton);
+            const QJsonArray spellCells = printedCells(printedPage("spells"));
+            QCOMPARE(shownRows(ChildOf<QTreeWidget>(spells, "spellList")), spellCells);
+            spellRows += spellCells.size();
+
+            auto* styles = makePage<CPage4>(name.c_str(), 35.0f);
+            QTest::mouseClick(ChildOf<QCheckBox>(styles, "showAllStyles"), Qt::LeftButton);
+            const QJsonObject printed = printedPage("styles");
+            QCOMPARE(shownRows(ChildOf<QTreeWidget>(styles, "styleList")), printedCells(printed));
+            QCOMPARE(treeData(ChildOf<QTreeWidget>(styles, "styleTree")->invisibleRootItem()),
+                     treeData(printed["tree"].toArray()));
+            styleRows += printedCells(printed).size();
+        }
+        QVERIFY(spellRows > 20 && styleRows > 20);
     }
 
     void rowControlsGoWithoutCallingBack()

@@ -719,6 +719,31 @@ private slots:
         QVERIFY(spellRows > 20 && styleRows > 20);
     }
 
+    // With the German data and interface the pages show German titles and rows.
+    void referencePagesInGerman()
+    {
+        CGameDatabase german{QUILLMAR_SHIPPED_DATA};
+        german.Load("de");
+        QVERIFY(german.IsLoaded());
+        CShellContext context{german, m_settings, m_prompt, UiLanguage::German};
+        CQuillmarDoc doc(german, m_settings);
+        doc.New();
+        doc.SetClass(german.Classes().Name(13));
+        doc.ActivateSelection();
+        doc.SetLevel(50.0f);
+        doc.SetOption(spells_rules::kShowAllSpells, 1);
+        doc.SetOption(styles_rules::kShowAllStyles, 1);
+        const auto shown = [&](auto page, const char* list, const char* title, const char* screenshot) {
+            page->resize(900, 640);
+            QCOMPARE(page->windowTitle(), QString::fromUtf8(title));
+            QVERIFY(ChildOf<QTreeWidget>(page.get(), list)->topLevelItemCount() > 10);
+            SaveScreenshot(page->grab().toImage(), screenshot);
+        };
+        shown(std::make_unique<CPage3>(context, doc), "spellList", "Zaubersprüche / Fähigkeiten Übersicht", "CPage3_de");
+        shown(std::make_unique<CPage4>(context, doc), "styleList", "Styles Übersicht", "CPage4_de");
+        shown(std::make_unique<CPage7>(context, doc), "resistList", "Resis", "CPage7_de");
+    }
+
     void rowControlsGoWithoutCallingBack()
     {
         makePage<CPage2>("Banner Knight");

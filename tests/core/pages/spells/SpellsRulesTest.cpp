@@ -9,6 +9,7 @@
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "pages/spells/SpellsRules.h"
+#include "support/MiniDatabase.h"
 #include "support/ShippedDatabases.h"
 
 namespace {
@@ -112,6 +113,30 @@ TEST_F(SpellsPage, EveryClassShowsItsSpellsAlikeInBothLanguages)
         const bool hasSpells = std::any_of(english[cls].begin(), english[cls].end(),
                                            [](const SpellRow& row) { return row.kind == RowKind::Spell; });
         EXPECT_EQ(hasSpells, hasLines) << cls;
+    }
+}
+
+// A group without spells (a damaged or hand-edited file) shows no row at all,
+// in any mode, and the groups around it are unchanged.
+TEST(SpellsRules, AGroupWithoutSpellsAddsNoRow)
+{
+    MiniDatabase world({{"spellscat.dat", "11,0,Mending,2,1,2\n13,1,Hollow,0\n12,1,Sparks,2,3,4\n"},
+                        {"spellscat_descriptions.dat", "Mending,Mending,x\nSparks,Sparks,x\nHollow,Hollow,x\n"},
+                        {"spelllines.dat", "7,REST,Restoration,2,13,11,Restoration Mastery,1,13\n"
+                                           "8,FIRE,Flames,1,12,0\n9,WARD,Warding,0,0\n"}},
+                       "Cleric");
+    world.doc.SetLevel(50.0f);
+    using Names = std::vector<std::string>;
+    const std::pair<SpellsOptions, Names> cases[] = {
+        {{}, {"Restoration", "Mending", "Minor Mend", "Mend", "Restoration Mastery", "Warding"}},
+        {{true, true, false}, {"Restoration", "Mending", "Mend", "Restoration Mastery", "Warding"}},
+        {{true, true, true}, {"Restoration", "Mending", "Restoration Mastery", "Warding"}},
+    };
+    for (const auto& [options, expected] : cases) {
+        Names names;
+        for (const SpellRow& row : BuildRows(world.db, world.doc, options))
+            names.push_back(row.cells[kNameColumn]);
+        EXPECT_EQ(names, expected);
     }
 }
 

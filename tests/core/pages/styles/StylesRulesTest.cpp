@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -9,8 +8,8 @@
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "pages/styles/StylesRules.h"
+#include "support/MiniDatabase.h"
 #include "support/ShippedDatabases.h"
-#include "support/TempDataFolder.h"
 
 namespace {
 
@@ -126,30 +125,20 @@ TEST(StylesRules, TreeParentsAreFoundDepthFirstWithoutRegardToCase)
 // deep, a stealthed opening through it, a loop and an ability style.
 class StylesOfTheSwordLine : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const std::filesystem::path folder = std::filesystem::path(m_root.PathText()) / "xx";
-        std::filesystem::copy(std::filesystem::path(QUILLMAR_TEST_DATA) / "mini", folder);
-        m_root.Write("xx/styles.csv",
-                     "101;Cleave;2;any;none;no;0;+5;none;Low;Medium;none;none\n"
-                     "102;Riposte;4;any;none;no;103;+10;none;Low;High;none;-5\n"
-                     "103;Lunge;6;behind;none;yes;0;+1;none;Low;Low;none;none\n"
-                     "104;Spin;8;any;none;no;102;+2;none;Low;Low;none;none\n"
-                     "105;Loop A;3;any;none;no;106;+0;none;Low;Low;none;none\n"
-                     "106;Loop B;5;any;none;no;105;+0;none;Low;Low;none;none\n"
-                     "107;Feat;1;Ability;none;no;0;;;;;;\n"
-                     "201;Bash;1;front;none;no;0;+0;+5;Medium;Low;Stun;none\n"
-                     "301;Shadow Cut;3;behind;none;yes;0;+15;none;High;High;Bleed;none\n");
-        m_root.Write("xx/stylelines.dat", "1,Sword,7,101,102,103,104,105,106,107\n2,Shield,1,201\n3,Dagger,1,301\n4,Staff,0\n");
-        m_db.Load("xx");
-        m_doc.New();
-        m_doc.SetClass("Blademaster");
-        m_doc.ActivateSelection();
-    }
-    TempDataFolder m_root;
-    CGameDatabase m_db{m_root.PathText()};
-    CAppSettings m_settings;
-    CQuillmarDoc m_doc{m_db, m_settings};
+    MiniDatabase m_world{{{"styles.csv", "101;Cleave;2;any;none;no;0;+5;none;Low;Medium;none;none\n"
+                                         "102;Riposte;4;any;none;no;103;+10;none;Low;High;none;-5\n"
+                                         "103;Lunge;6;behind;none;yes;0;+1;none;Low;Low;none;none\n"
+                                         "104;Spin;8;any;none;no;102;+2;none;Low;Low;none;none\n"
+                                         "105;Loop A;3;any;none;no;106;+0;none;Low;Low;none;none\n"
+                                         "106;Loop B;5;any;none;no;105;+0;none;Low;Low;none;none\n"
+                                         "107;Feat;1;Ability;none;no;0;;;;;;\n"
+                                         "201;Bash;1;front;none;no;0;+0;+5;Medium;Low;Stun;none\n"
+                                         "301;Shadow Cut;3;behind;none;yes;0;+15;none;High;High;Bleed;none\n"},
+                          {"stylelines.dat", "1,Sword,7,101,102,103,104,105,106,107\n2,Shield,1,201\n"
+                                             "3,Dagger,1,301\n4,Staff,0\n"}},
+                         "Blademaster"};
+    CGameDatabase& m_db = m_world.db;
+    CQuillmarDoc& m_doc = m_world.doc;
 };
 
 TEST_F(StylesOfTheSwordLine, FinalCodesFollowTheChainAndStopOnALoop)

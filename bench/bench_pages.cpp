@@ -1,8 +1,10 @@
-// Full refreshes of the reference pages, offscreen, each for the shipped class
+// Full refreshes of the planner pages, offscreen, each for the shipped class
 // that gives the page the most rows:
 // - spells with "All spells" (goal: at most 8 ms);
 // - styles with "All styles": list, both filters and the tree (goal: at most 8 ms);
-// - resists with all three realms ticked (goal: at most 20 ms).
+// - resists with all three realms ticked (goal: at most 20 ms);
+// - both realm-ability pages (goal: at most 8 ms each), and a level-button
+//   click there: document, points, button states and marks (goal: at most 2 ms).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,6 +17,9 @@
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
+#include "pages/realmabilities/CPage5.h"
+#include "pages/realmabilities/CPage9_RAnw.h"
+#include "pages/realmabilities/RealmAbilityRules.h"
 #include "pages/resists/CPage7.h"
 #include "pages/spells/CPage3.h"
 #include "pages/spells/SpellsRules.h"
@@ -109,5 +114,53 @@ void BM_ResistsAllRealmsFill(benchmark::State& state)
         static_cast<double>(resists_rules::BuildRows(fixture.database, {true, true, true}).size());
 }
 BENCHMARK(BM_ResistsAllRealmsFill)->Unit(benchmark::kMillisecond);
+
+template <typename Page>
+void RealmAbilityRefresh(benchmark::State& state, bool newRules)
+{
+    PageFixture fixture([newRules](CGameDatabase& db, const CQuillmarDoc& doc) {
+        return newRules ? ra_rules::NewRulesRows(db, doc).size()
+                        : ra_rules::OldRulesRows(db, doc, ra_rules::SortMode::ByKind).size();
+    });
+    fixture.doc->SetRealmRank(60);
+    const auto page = fixture.ShownPage<Page>();
+    for (auto _ : state)
+        page->OnClassChanged();
+    state.counters["rows"] = static_cast<double>(fixture.rows);
+    state.SetLabel(fixture.className);
+}
+
+void BM_RealmAbilitiesRefresh(benchmark::State& state)
+{
+    RealmAbilityRefresh<CPage5>(state, false);
+}
+BENCHMARK(BM_RealmAbilitiesRefresh)->Unit(benchmark::kMillisecond);
+
+void BM_RealmAbilitiesNfRefresh(benchmark::State& state)
+{
+    RealmAbilityRefresh<CPage9_RAnw>(state, true);
+}
+BENCHMARK(BM_RealmAbilitiesNfRefresh)->Unit(benchmark::kMillisecond);
+
+// Level 2 of the first ability bought and cleared in turn: every click changes the document.
+void BM_RealmAbilityLevelClick(benchmark::State& state)
+{
+    PageFixture fixture([](CGameDatabase& db, const CQuillmarDoc& doc) {
+        return ra_rules::OldRulesRows(db, doc, ra_rules::SortMode::ByKind).size();
+    });
+    fixture.doc->SetRealmRank(60);
+    const auto page = fixture.ShownPage<CPage5>();
+    int row = 0;
+    while (row < static_cast<int>(page->Rows().size()) && !page->Rows()[static_cast<std::size_t>(row)].HasButton(2))
+        ++row;
+    if (row == static_cast<int>(page->Rows().size())) {
+        state.SkipWithError("no ability with two levels");
+        return;
+    }
+    for (auto _ : state)
+        page->ClickLevel(row, 2);
+    state.SetLabel(fixture.className);
+}
+BENCHMARK(BM_RealmAbilityLevelClick)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 // a header click do to the document and to what the page shows, and that a
 // purchase survives a save and a reopen in the other data language.
 #include <QCheckBox>
+#include <QJsonArray>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -19,8 +20,10 @@
 #include "document/CharacterFile.h"
 #include "pages/realmabilities/CPage5.h"
 #include "pages/realmabilities/CPage9_RAnw.h"
+#include "markup/QtCodePage.h"
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -218,6 +221,38 @@ private slots:
         const int oldIndex = m_database.RealmAbilities().FindByName(oldName);
         QCOMPARE(reopened.GetRealmAbility(german.RealmAbilities().Name(oldIndex)), 2);
         QCOMPARE(reopened.GetRealmAbilityNf(german.RealmAbilitiesNf().Name(0)), 1);
+    }
+
+    // quillmar-cli prints the rows, levels, marks and button states the page shows.
+    void pagesShowWhatTheCommandLinePrints()
+    {
+        for (const bool newRules : {false, true}) {
+            if (newRules)
+                makePage<CPage9_RAnw>(30, 7);
+            else
+                makePage<CPage5>(30, 7);
+            m_page->ClickLevel(rowWith(2), 2);
+            QStringList shown, printed;
+            for (const AbilityRow& row : m_page->Rows()) {
+                QString line = Windows1252ToQString(row.name) + "|" + QString::number(row.level) + "|" +
+                               QString::number(row.mark) + "|";
+                for (int level = 1; level <= ra_rules::kLevelCount; ++level)
+                    if (CToggleButton* button = m_page->LevelButton(static_cast<int>(&row - m_page->Rows().data()), level))
+                        line += button->text() + (button->isPressed() ? "+" : "-") + (button->isAvailable() ? "a" : "n");
+                shown << line;
+            }
+            const QJsonObject page = PrintedPage(*m_doc, newRules ? "ranf" : "ra");
+            for (const QJsonValue row : page["rows"].toArray()) {
+                QString line = row["name"].toString() + "|" + QString::number(row["level"].toInt()) + "|" +
+                               QString::number(row["mark"].toInt()) + "|";
+                for (const QJsonValue button : row["buttons"].toArray())
+                    line += button["caption"].toString() + (button["pressed"].toBool() ? "+" : "-") +
+                            (button["available"].toBool() ? "a" : "n");
+                printed << line;
+            }
+            QCOMPARE(shown, printed);
+            QCOMPARE(page["free"].toInt(), field("freePoints").toInt());
+        }
     }
 
     void screenshots_data()

@@ -152,6 +152,17 @@ private slots:
         QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(m_doc->GetRealmAbilityNf(ability.name), 0);
         QCOMPARE(list->currentItem(), list->topLevelItem(row));
+
+        // Resting on another row's name describes that row; on a header, nothing changes.
+        const auto hoverName = [list](int at) {
+            move(list->viewport(), list->visualItemRect(list->topLevelItem(at)).topLeft() + QPoint(4, 4));
+        };
+        hoverName(row + 1);
+        QCOMPARE(ChildOf<QPlainTextEdit>(m_page.get(), "description")->toPlainText().toStdString(),
+                 m_page->Rows()[static_cast<std::size_t>(row + 1)].description);
+        hoverName(0);
+        QCOMPARE(ChildOf<QPlainTextEdit>(m_page.get(), "description")->toPlainText().toStdString(),
+                 m_page->Rows()[static_cast<std::size_t>(row + 1)].description);
     }
 
     // "Name" sorts by name without the separator, "Art" by kind with it.

@@ -3,13 +3,16 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -24,12 +27,15 @@
 #include <utility>
 
 #include "database/CGameDatabase.h"
+#include "document/ShareCode.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
 #include "shell/CQuillmarApp.h"
 #include "shell/CQuillmarView.h"
 
 namespace {
+
+constexpr int kStatusMessageMilliseconds = 5000;
 
 // The local .chr files among dropped URLs.
 QStringList CharacterFiles(const QMimeData* data)
@@ -127,6 +133,7 @@ void CMainFrame::CreateActions()
     m_printSetupAction = action(ui_text::kMenuPrinterSetup);
     for (QAction* printing : {m_printAction, m_printPreviewAction, m_printSetupAction})
         printing->setEnabled(false);
+    CreateShareCodeActions();
     m_recentPlaceholder = action(ui_text::kMenuRecentFile);
     m_recentPlaceholder->setEnabled(false);
 
@@ -164,6 +171,39 @@ void CMainFrame::CreateActions()
     m_aboutAction = action(ui_text::kMenuAbout);
     m_aboutAction->setMenuRole(QAction::AboutRole);
     connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::ShowAbout);
+}
+
+void CMainFrame::CreateShareCodeActions()
+{
+    m_copyShareCodeAction = new QAction(m_app.Text(ui_text::kMenuCopyShareCode), this);
+    connect(m_copyShareCodeAction, &QAction::triggered, this, [this] {
+        CChildFrame* child = CurrentChild();
+        const QString code = child ? m_app.ShareCodeOf(child->Document()) : QString();
+        if (code.isEmpty())
+            return;
+        QApplication::clipboard()->setText(code);
+        statusBar()->showMessage(m_app.Text(ui_text::kShareCodeCopied), kStatusMessageMilliseconds);
+    });
+    m_openShareCodeAction = new QAction(m_app.Text(ui_text::kMenuOpenShareCode), this);
+    connect(m_openShareCodeAction, &QAction::triggered, this, [this] {
+        const QString pasted = QApplication::clipboard()->text().trimmed();
+        bool ok = false;
+        const QString code =
+            QInputDialog::getText(this, m_app.Text(ui_text::kApplicationTitle), m_app.Text(ui_text::kShareCodeLabel),
+                                  QLineEdit::Normal, pasted.startsWith(QLatin1String("QM")) ? pasted : QString(), &ok);
+        if (ok && !code.trimmed().isEmpty())
+            m_app.OpenShareCode(code);
+    });
+    // Pasting a code anywhere a text field does not take it opens the character.
+    m_pasteShareCodeAction = new QAction(this);
+    m_pasteShareCodeAction->setShortcuts(QKeySequence::Paste);
+    m_pasteShareCodeAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_pasteShareCodeAction, &QAction::triggered, this, [this] {
+        const QString pasted = QApplication::clipboard()->text().trimmed();
+        if (pasted.startsWith(QString::fromUtf8(share_code::kPrefix.data(), share_code::kPrefix.size())))
+            m_app.OpenShareCode(pasted);
+    });
+    addAction(m_pasteShareCodeAction);
 }
 
 void CMainFrame::ApplyIcons()
@@ -334,6 +374,7 @@ void CMainFrame::FillFileMenu()
         m_openAction->setText(m_app.Text(ui_text::kMenuOpenNoDocument));
         m_preferencesAction->setText(m_app.Text(ui_text::kMenuPreferencesNoDocument));
         m_fileMenu->addAction(m_openAction);
+        m_fileMenu->addAction(m_openShareCodeAction);
         m_fileMenu->addAction(m_preferencesAction);
         m_fileMenu->addSeparator();
         addRecent();
@@ -348,6 +389,9 @@ void CMainFrame::FillFileMenu()
     m_fileMenu->addAction(m_closeAction);
     m_fileMenu->addAction(m_saveAction);
     m_fileMenu->addAction(m_saveAsAction);
+    m_fileMenu->addSeparator();
+    m_fileMenu->addAction(m_openShareCodeAction);
+    m_fileMenu->addAction(m_copyShareCodeAction);
     m_fileMenu->addSeparator();
     m_fileMenu->addAction(m_preferencesAction);
     m_fileMenu->addSeparator();

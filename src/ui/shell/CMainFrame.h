@@ -57,6 +57,7 @@ protected:
 
 private:
     void CreateActions();
+    void CreateShareCodeActions();
     // The icon theme lookups cost more than the rest of the window; the tool
     // bar gets its icons after the first frame.
     void ApplyIcons();
@@ -100,6 +101,9 @@ private:
     QAction* m_printPreviewAction = nullptr;
     QAction* m_printSetupAction = nullptr;
     QAction* m_recentPlaceholder = nullptr;
+    QAction* m_copyShareCodeAction = nullptr;
+    QAction* m_openShareCodeAction = nullptr;
+    QAction* m_pasteShareCodeAction = nullptr;
     QList<QAction*> m_recentActions;
     QActionGroup* m_languageGroup = nullptr;
     QAction* m_germanAction = nullptr;

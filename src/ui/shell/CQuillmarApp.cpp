@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "document/CharacterFile.h"
+#include "document/ShareCode.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
 #include "shell/CMainFrame.h"
@@ -122,6 +123,38 @@ CCharacterDocument* CQuillmarApp::NewDocument()
                                                          QStringLiteral("Quillmar%1").arg(++m_untitledCount));
     document->Doc().New();
     return AddDocument(std::move(document));
+}
+
+CCharacterDocument* CQuillmarApp::OpenShareCode(const QString& code)
+{
+    const share_code::Decoded decoded = share_code::Decode(code.toStdString());
+    if (!decoded.Ok()) {
+        ShowError(FromUtf8(std::string(share_code::ErrorText(decoded.error, Language()))));
+        return nullptr;
+    }
+    auto document = std::make_unique<CCharacterDocument>(m_database, m_settings,
+                                                         QStringLiteral("Quillmar%1").arg(++m_untitledCount));
+    const CharacterLoadResult loaded =
+        LoadCharacterBytes(document->Doc(), decoded.bytes, "share code", &Prompt(), Language());
+    if (!loaded.Ok()) {
+        if (loaded.status != CharacterLoadStatus::TooOld && loaded.status != CharacterLoadStatus::Cancelled)
+            ShowError(FromUtf8(loaded.error));
+        return nullptr;
+    }
+    // Opened from text, not from a file: there is nothing to save it back to.
+    document->Doc().SetModified(true);
+    return AddDocument(std::move(document));
+}
+
+QString CQuillmarApp::ShareCodeOf(const CCharacterDocument& document)
+{
+    std::string bytes;
+    const CharacterSaveResult packed = CharacterFileBytes(document.Doc(), bytes, Language());
+    if (!packed.ok) {
+        ShowError(FromUtf8(packed.error));
+        return {};
+    }
+    return QString::fromStdString(share_code::Encode(bytes));
 }
 
 CCharacterDocument* CQuillmarApp::OpenDocument(const QString& path)

@@ -76,6 +76,11 @@ public:
     CCharacterDocument* OpenDocument(const QString& path);
     // Asks for a file and opens it.
     CCharacterDocument* OpenDocumentAsked();
+    // A share code opens as a new, unsaved document; a bad code is explained
+    // and opens nothing.
+    CCharacterDocument* OpenShareCode(const QString& code);
+    // The document's share code; empty after explaining why there is none.
+    QString ShareCodeOf(const CCharacterDocument& document);
     // Save asks for a name when the document has no file yet. Failures are
     // shown; the document then stays modified.
     bool SaveDocument(CCharacterDocument& document);

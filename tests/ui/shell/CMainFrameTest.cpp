@@ -4,6 +4,7 @@
 // window's first size.
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMenu>
@@ -128,7 +129,41 @@ private slots:
     void preferencesOkWritesAndCancelDoesNot();
     void iconsAndRecentWriteWaitForTheFirstFrame();
     void mainWindowFitsItsCharacterWindow();
+    void shareCodesTravelThroughTheClipboard();
 };
+
+// Copy puts the code on the clipboard; pasting it opens the same character as
+// a new, unsaved document; a damaged code is explained and opens nothing.
+void CMainFrameTest::shareCodesTravelThroughTheClipboard()
+{
+    ShellFixture fixture;
+    QVERIFY(fixture.Start());
+    CQuillmarApp& app = fixture.App();
+    CMainFrame* frame = app.MainFrame();
+    app.Document(0)->Doc().SetLevel(33.0f);
+    FindAction(MenuAt(frame, 0), QStringLiteral("Copy S&hare Code"))->trigger();
+    const QString code = QApplication::clipboard()->text();
+    QVERIFY(code.startsWith(QLatin1String("QM1:")));
+    QApplication::setActiveWindow(frame);
+    QTest::keySequence(frame, QKeySequence::Paste);
+    QCOMPARE(app.DocumentCount(), 2);
+    QVERIFY(FileBytes(app.Document(1)->Doc()) == FileBytes(app.Document(0)->Doc()));
+    // A text field takes its own paste.
+    QWidget* field = HeaderOf(app.Document(1))->LevelField();
+    field->setFocus();
+    QTest::keySequence(field, QKeySequence::Paste);
+    QCOMPARE(app.DocumentCount(), 2);
+    QVERIFY(app.Document(1)->IsModified() && app.Document(1)->Path().isEmpty());
+    QVERIFY(fixture.prompt.messages.empty());
+
+    QApplication::clipboard()->setText(code.left(code.size() - 2));
+    QTest::keySequence(frame, QKeySequence::Paste);
+    QCOMPARE(app.DocumentCount(), 2);
+    QCOMPARE(fixture.prompt.messages.size(), 1u);
+    QApplication::clipboard()->setText(QStringLiteral("some other text"));
+    QTest::keySequence(frame, QKeySequence::Paste);
+    QCOMPARE(fixture.prompt.messages.size(), 1u);
+}
 
 void CMainFrameTest::openedFileIsShownAndSavesBackTheSame()
 {

@@ -7,6 +7,7 @@ const std::vector<PageEntry>& PrintablePages()
     static const std::vector<PageEntry> pages = {
         {"spells", &SpellsPageToJson},
         {"styles", &StylesPageToJson},
+        {"ml", &MasterLevelsPageToJson},
         {"resists", &ResistsPageToJson},
     };
     return pages;

@@ -19,6 +19,9 @@ struct PageRequest {
     std::optional<int> opening;          // styles: the opening filter's data value
     std::vector<int> realms{0, 1, 2};    // resists: the ticked realm boxes
     std::vector<int> sortClicks;         // resists: column header clicks, in order
+    // ml: the track button and the slider, as a user would set them.
+    std::optional<int> masterTrack;
+    std::optional<int> masterLevel;
 };
 
 using PagePrinter = OrderedJson (*)(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

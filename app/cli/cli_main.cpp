@@ -296,6 +296,8 @@ int main(int argc, char** argv)
                      "resists: the ticked realm boxes, 0-based and comma-separated (default: 0,1,2; \"\" ticks none)");
     page->add_option("--sort", pageRequest.sortClicks, "resists: column header clicks in order, 0-based")
         ->check(CLI::Range(0, 4));
+    page->add_option("--ml-track", pageRequest.masterTrack, "ml: the chosen track, 0 or 1 (default: as stored)");
+    page->add_option("--ml-level", pageRequest.masterLevel, "ml: the master level, 0 to 10 (default: as stored)");
 
     std::string settingsFile, defaultsFile;
     CLI::App* settings = app.add_subcommand("settings", "Print a settings file (config.bin) as JSON, in file order");

@@ -5,4 +5,6 @@
 
 OrderedJson SpellsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson StylesPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
+// Master levels page.
+OrderedJson MasterLevelsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

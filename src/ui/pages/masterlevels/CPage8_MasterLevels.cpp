@@ -122,6 +122,8 @@ CPage8_MasterLevels::CPage8_MasterLevels(CShellContext& context, CQuillmarDoc& d
     m_description = new CEditCtrlFormat(this);
     m_description->setObjectName(QStringLiteral("description"));
     m_description->setAccessibleName(Context().Text(ui_text::kMasterLevelsDescription));
+    // A level's name, its four detail lines, two rules and two lines of text.
+    m_description->setMinimumHeight(m_description->fontMetrics().height() * 9 + 2 * m_description->frameWidth());
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_trackButton, 0, 0, 1, 3);

@@ -5,63 +5,32 @@
 //   recomputation, the colouring and the points (goal: at most 2 ms).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include <memory>
-#include <string>
 
-#include "SilentPrompt.h"
+#include "PageFixture.h"
 #include "controls/CNumEdit.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
-#include "document/CQuillmarDoc.h"
 #include "pages/skills/CPage2.h"
 #include "pages/skills/SkillsRules.h"
 
 namespace {
 
-struct SkillsFixture {
-    SilentPrompt prompt;
-    CAppSettings settings;
-    CGameDatabase database{QUILLMAR_SHIPPED_DATA};
-    std::unique_ptr<CShellContext> context;
-    std::unique_ptr<CQuillmarDoc> doc;
+// The class with the most lines, and of those the one with the most rows.
+struct SkillsFixture : PageFixture {
     std::unique_ptr<CPage2> page;
-    std::string className;
     int lines = 0;
 
     explicit SkillsFixture(bool career)
+        : PageFixture([](CGameDatabase& db, const CQuillmarDoc&) {
+              const int cls = db.Selection().classIndex;
+              const std::size_t lineCount = db.Classes().StyleLines(cls).size() + db.Classes().SpellLines(cls).size();
+              return lineCount * 100000 + skills_rules::BuildRows(db).size();
+          })
     {
-        database.Load("en");
-        // The class with the most lines, and of those the one with the most rows.
-        const CClassTable& classes = database.Classes();
-        std::size_t bestLines = 0;
-        std::size_t bestRows = 0;
-        for (int i = 0; i < classes.Count(); ++i) {
-            const std::size_t count = classes.StyleLines(i).size() + classes.SpellLines(i).size();
-            if (count < bestLines)
-                continue;
-            database.SelectClass(classes.Name(i));
-            const std::size_t rows = skills_rules::BuildRows(database).size();
-            if (count > bestLines || rows > bestRows) {
-                bestLines = count;
-                bestRows = rows;
-                className = classes.Name(i);
-            }
-        }
-        lines = static_cast<int>(bestLines);
-        context =
-            std::make_unique<CShellContext>(CShellContext{database, settings, prompt, UiLanguage::English});
-        doc = std::make_unique<CQuillmarDoc>(database, settings);
-        doc->SetClass(className);
-        doc->ActivateSelection();
+        lines = static_cast<int>(rows / 100000);
         if (career)
             doc->SetCareerMode(1);
         doc->SetLevel(career ? 45.0f : 50.0f);
-        page = std::make_unique<CPage2>(*context, *doc);
-        page->resize(page->TemplateSize());
-        page->show();
-        QApplication::processEvents();
+        page = ShownPage<CPage2>();
     }
 };
 

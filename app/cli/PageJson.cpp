@@ -7,6 +7,8 @@ const std::vector<PageEntry>& PrintablePages()
     static const std::vector<PageEntry> pages = {
         {"spells", &SpellsPageToJson},
         {"styles", &StylesPageToJson},
+        {"ra", &RealmAbilitiesPageToJson},
+        {"ranf", &RealmAbilitiesNfPageToJson},
         {"ml", &MasterLevelsPageToJson},
         {"resists", &ResistsPageToJson},
     };

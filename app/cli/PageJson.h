@@ -18,7 +18,10 @@ struct PageRequest {
     std::optional<std::string> line;     // styles: the line filter's text
     std::optional<int> opening;          // styles: the opening filter's data value
     std::vector<int> realms{0, 1, 2};    // resists: the ticked realm boxes
-    std::vector<int> sortClicks;         // resists: column header clicks, in order
+    // resists: column header clicks in order (0-based numbers); ra: "name" or "kind".
+    std::vector<std::string> sort;
+    std::vector<std::string> buys;       // ra: NAME=LEVEL clicks, in order
+    std::vector<std::string> buysNf;     // ranf: the same
     // ml: the track button and the slider, as a user would set them.
     std::optional<int> masterTrack;
     std::optional<int> masterLevel;

@@ -294,8 +294,10 @@ int main(int argc, char** argv)
     std::optional<std::string> realmList;
     page->add_option("--realms", realmList,
                      "resists: the ticked realm boxes, 0-based and comma-separated (default: 0,1,2; \"\" ticks none)");
-    page->add_option("--sort", pageRequest.sortClicks, "resists: column header clicks in order, 0-based")
-        ->check(CLI::Range(0, 4));
+    page->add_option("--sort", pageRequest.sort,
+                     "resists: column header clicks in order, 0-based; ra: name or kind (default kind)");
+    page->add_option("--buy", pageRequest.buys, "ra: click the level button LEVEL of an ability (NAME=LEVEL, repeatable)");
+    page->add_option("--buy-nf", pageRequest.buysNf, "ranf: the same for the new-rules abilities");
     page->add_option("--ml-track", pageRequest.masterTrack, "ml: the chosen track, 0 or 1 (default: as stored)");
     page->add_option("--ml-level", pageRequest.masterLevel, "ml: the master level, 0 to 10 (default: as stored)");
 

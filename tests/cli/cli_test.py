@@ -104,6 +104,31 @@ class CliTest(unittest.TestCase):
         self.assertEqual(run("page", "styles", path, "--line", "No such line").returncode, 1)
         self.assertEqual(run("page", "styles", path, "--opening", "77").returncode, 1)
 
+    def test_realm_ability_pages_buy_as_the_page_clicks(self):
+        path = os.path.join(CHR, "v2006.chr")
+        old = self.page("ra", path)
+        self.assertGolden(old, os.path.join(PAGES, "ra_v2006_en.json"))
+        self.assertGolden(self.page("ranf", path), os.path.join(PAGES, "ranf_v2006_en.json"))
+        first = next(row for row in old["rows"] if row["kind"] != 2 and row["level"] < 2 and
+                     len(row["buttons"]) >= 2 and row["buttons"][1]["available"])
+        costs = [int(button["caption"]) for button in first["buttons"]]
+        bought = self.page("ra", path, "--buy", first["name"] + "=2")
+        self.assertEqual(next(r for r in bought["rows"] if r["name"] == first["name"])["level"], 2)
+        self.assertEqual(bought["used"], old["used"] - sum(costs[:first["level"]]) + sum(costs[:2]))
+        # The bought level again clears it; by name there is no separator.
+        cleared = self.page("ra", path, "--buy", first["name"] + "=2", "--buy", first["name"] + "=2")
+        self.assertEqual(next(r for r in cleared["rows"] if r["name"] == first["name"])["level"], 0)
+        self.assertNotIn(2, [r["kind"] for r in self.page("ra", path, "--sort", "name")["rows"]])
+        # Without points a purchase is refused unless the point check is off.
+        poor = ["--set", "CoopMode=0"]
+        nf = self.page("ranf", path, *poor)
+        timed = next(r for r in nf["rows"] if not r["header"] and r["group"] == 1 and r["level"] == 0)
+        buy = timed["name"] + "=3"
+        self.assertEqual(self.page("ranf", path, "--buy-nf", buy, "--set", "CheckRAPoints=0")["used"], nf["used"])
+        self.assertEqual(self.page("ranf", path, "--buy-nf", buy, "--set", "CheckRAPoints=1")["used"], nf["used"] + 30)
+        for bad in (["--buy", "Nobody=1"], ["--buy", first["name"] + "=9"], ["--sort", "level"]):
+            self.assertEqual(run("page", "ra", path, *bad).returncode, 1, bad)
+
     def test_resists_page_rows_realm_boxes_and_sort_clicks(self):
         full = self.page("resists", "-")
         self.assertGolden(full, os.path.join(PAGES, "resists_en.json"))

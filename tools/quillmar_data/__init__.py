@@ -8,14 +8,15 @@ ids, positions and numbers agree by construction; only texts differ.
     tables       the records of the world (realms, races, classes, lines, ...)
     texts        German/English prose and the descriptions built from records
     world        World: the records of every data file, copied for a scale
-    checks       check_world, check_page_coverage: rules a table change must keep
+    checks       check_world, check_page_coverage, check_planner_coverage: rules a table
+                 change must keep
     datafiles    write_language: the .dat/.csv files of one language folder
     gamecontent  write_game_content: GameContent.cpp
 """
 
 import os
 
-from .checks import check_page_coverage, check_world
+from .checks import check_page_coverage, check_planner_coverage, check_world
 from .datafiles import LANGS, write_language
 from .gamecontent import write_game_content
 from .world import World
@@ -26,6 +27,7 @@ def generate(out, content=None, scale=1):
     world = World(scale)
     check_world(world)
     check_page_coverage(world)
+    check_planner_coverage(world)
     for lang, code in enumerate(LANGS):
         write_language(world, lang, os.path.join(out, code))
     if content:

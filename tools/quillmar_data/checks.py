@@ -1,7 +1,9 @@
 """Checks on the world; a failed check is a bug in the tables."""
 
+import re
+
 from .tables import (CLASSES, CLASS_BY_KEY, CLASS_REALM, LINE_POSITIONS, RACES, RACE_CORRECTIONS,
-                     SPELL_LINE_SWAP_34_35, SPELL_LINE_SWAP_34_39, STAT_RAISING_RAS)
+                     RAS_NF, SPELL_LINE_SWAP_34_35, SPELL_LINE_SWAP_34_39, STAT_RAISING_RAS)
 
 _POSITION_WORDS = (("front", 1), ("behind", 2), ("side", 3), ("Front", 1), ("Behind", 2), ("Side", 3),
                    ("Ability", 9))
@@ -137,6 +139,56 @@ def check_page_coverage(world):
     described = {key for key, _ in world.descriptions}
     missing = [s["name"][1] for s in world.styles if s["name"] not in described]
     assert not missing, ("styles without description", missing)
+
+
+def check_planner_coverage(world):
+    """The shipped world must show every rule of the two realm-ability pages
+    and of the master-level page somewhere."""
+    names = [c["name"] for c in world.classes[:len(CLASSES)]]
+    # Old rules: prerequisite chains whose every link asks for level 2 or more,
+    # two and three abilities long; every way a reuse time is shown; a class
+    # that has only active abilities next to classes that have both kinds.
+    old = {r["name"]: r for r in world.ras_old if r["key"][0] == 0}
+
+    def strict_chain(r):
+        found = [r]
+        while found[-1]["prereq"] and found[-1]["prereq_level"] >= 2:
+            found.append(old[found[-1]["prereq"]])
+        return len(found)
+
+    lengths = {strict_chain(r) for r in old.values()}
+    assert {2, 3} <= lengths, ("prerequisite chains", sorted(lengths))
+    for r in old.values():
+        if r["prereq"]:
+            assert old[r["prereq"]]["costs"][r["prereq_level"] - 1] > 0, ("required level missing", r["name"][1])
+    reuses = {r["reuse"] for r in old.values()}
+    assert {0, 60, 61} <= reuses and max(reuses) > 3600, ("reuse times", sorted(reuses))
+    kinds = [{r["active"] for r in old.values() if name in r["classes"]} for name in names]
+    assert {True} in kinds, "class with only active abilities"
+    assert sum(1 for k in kinds if k == {True, False}) >= len(names) // 2, "classes with both kinds"
+    # New rules: every group for most classes, timed abilities with three
+    # captions, and for every stat an augmenter whose captions all start with
+    # the bonus.
+    nf = world.ras_nf[:len(RAS_NF) + len(CLASSES)]
+    for group in (0, 1, 2):
+        having = [n for n in names if any(r["group"] == group and n in r["classes"] for r in nf)]
+        assert len(having) >= len(names) * 3 // 4, ("new-rules group", group)
+    assert any(r["group"] == 1 and sum(1 for c in r["captions"] if c[1]) == 3 for r in nf), "timed, three captions"
+    by_name = {r["name"]: r for r in nf}
+    for stat in ("str", "con", "dex", "qui", "int", "pie", "emp", "cha"):
+        key = "ra_" + stat if stat in ("str", "con", "dex", "qui") else "ra_acu"
+        r = by_name[world.ra_nf_name(key)]
+        assert any(cls[1] in r["classes"] and (key != "ra_acu" or cls[2] == stat) for cls in CLASSES), \
+            ("stat augmenter", stat)
+        assert all(re.match(r"[+-]?[1-9]", c[lang]) for c in r["captions"] for lang in (0, 1)), key
+    # Master levels: every timer icon and levels without one, and markup in
+    # the descriptions of tracks and of levels.
+    tracks = [m for m in world.master_levels if m["level"] == 0]
+    levels = [m for m in world.master_levels if m["level"] > 0]
+    assert {m["timer"] for m in levels} >= set(range(8)), "timer values"
+    for tag in ("<b>", "<br>", "<i>"):
+        for part in (tracks, levels):
+            assert any(tag in m["text"][0] and tag in m["text"][1] for m in part), ("markup", tag)
 
 
 def class_ability_rows(world, cls, lang):

@@ -817,7 +817,20 @@ RAS_OLD = [
     ("o_realm0", "ra_realm0", True, 1800, (10, 0, 0, 0, 0), None, 0, None, REALM(0)),
     ("o_realm1", "ra_realm1", True, 1800, (10, 0, 0, 0, 0), None, 0, None, REALM(1)),
     ("o_realm2", "ra_realm2", True, 1800, (10, 0, 0, 0, 0), None, 0, None, REALM(2)),
+    ("o_warcry", ("Schlachtruf", "War Cry"), True, 60, (2, 5, 0, 0, 0), None, 0,
+     ("Ein kurzer Ruf, der nahe Feinde für einen Atemzug zögern lässt.",
+      "A short shout that makes nearby enemies falter for a breath."), FIGHTERS),
+    ("o_windrun", ("Windlauf", "Wind Run"), True, 61, (3, 0, 0, 0, 0), None, 0,
+     ("Für zehn Sekunden läufst du so schnell wie ein Reiter.", "For ten seconds you run as fast as a rider."),
+     ALL),
+    ("o_torrent", ("Arkane Flut", "Arcane Torrent"), True, 7200, (6, 10, 0, 0, 0), "o_haste", 2,
+     ("Eine Minute lang kosten deine Zauber kein Mana.", "For one minute your spells cost no power."),
+     PURE_CASTERS),
 ]
+
+# Under the old rules this class learned only active abilities: it is left out
+# of every passive one and of every active one whose prerequisite it cannot buy.
+OLD_RULES_ACTIVE_ONLY = "monk"
 
 # ---------------------------------------------------------------------------
 # Master-level tracks: key, name (de, en), stem for level names (de compound
@@ -850,28 +863,31 @@ MASTER_TRACKS = [
 # cast, duration, recast, radius/range, timer icon, effect text.
 MASTER_LEVELS = [
     (("segen", "Blessing"), _GROUP, "3s", ("10 Min.", "10 min"), "-", "2000", 0,
-     ("Die Gruppe erhält {v}% mehr Erfahrung im Kampf um die Grenzfesten.",
-      "The group gains {v}% more experience in the frontier battles.")),
+     ("Die Gruppe erhält <b>{v}%</b> mehr Erfahrung im Kampf um die Grenzfesten.",
+      "The group gains <b>{v}%</b> more experience in the frontier battles.")),
     (("wacht", "Vigil"), _SELF, ("sofort", "instant"), ("30 Sek.", "30 sec"), ("5 Min.", "5 min"), "-", 1,
      ("Für kurze Zeit sinkt jeder erlittene Schaden um {v}%.", "For a short time all damage taken drops by {v}%.")),
     (("ruf", "Call"), _GROUP, ("sofort", "instant"), ("60 Sek.", "60 sec"), ("10 Min.", "10 min"), "1500", 2,
      ("Ruft die Gruppe zusammen und heilt jedes Mitglied um {v} Trefferpunkte.",
       "Rallies the group and heals every member for {v} hit points.")),
     (("schlag", "Blow"), _ENEMY, "2s", "-", ("60 Sek.", "60 sec"), "1500", 3,
-     ("Ein gewaltiger Schlag für {v} Schaden.", "A mighty blow for {v} damage.")),
+     ("Ein gewaltiger Schlag für <b>{v}</b> Schaden.<br><i>Trifft auch durch einen Schild.</i>",
+      "A mighty blow for <b>{v}</b> damage.<br><i>Strikes through a shield as well.</i>")),
     (("schild", "Aegis"), _GROUP, "3s", ("2 Min.", "2 min"), ("10 Min.", "10 min"), "1000", 4,
      ("Ein Schild fängt {v} Schaden von jedem Gruppenmitglied ab.",
       "A shield absorbs {v} damage for every group member.")),
     (("zorn", "Fury"), _AREA, ("sofort", "instant"), "-", ("15 Min.", "15 min"), "350", 5,
      ("Entfesselt {v} Schaden an allen Feinden im Umkreis.", "Unleashes {v} damage on every enemy around.")),
     (("bann", "Bane"), _ENEMY, "2,5s", ("20 Sek.", "20 sec"), ("2 Min.", "2 min"), "1500", 0,
-     ("Senkt alle Resistenzen des Ziels um {v}%.", "Lowers every resistance of the target by {v}%.")),
+     ("Senkt alle Resistenzen des Ziels um <b>{v}%</b>.<br>Die Senkung endet, wenn das Ziel stirbt.",
+      "Lowers every resistance of the target by <b>{v}%</b>.<br>The drop ends when the target dies.")),
     (("sturm", "Storm"), _AREA, "3s", ("30 Sek.", "30 sec"), ("30 Min.", "30 min"), "500", 6,
      ("Ein Sturm verlangsamt alle Feinde im Umkreis um {v}%.", "A storm slows every enemy around by {v}%.")),
     (("eid", "Oath"), _SELF, ("sofort", "instant"), ("5 Min.", "5 min"), ("30 Min.", "30 min"), "-", 7,
      ("Dein Eid gibt dir {v}% mehr Trefferpunkte.", "Your oath grants you {v}% more hit points.")),
     (("krone", "Crown"), _GROUP, "4s", ("10 Min.", "10 min"), ("60 Min.", "60 min"), "2000", 0,
-     ("Die Krone des Pfades: +{v} auf alle Werte der Gruppe.", "The crown of the path: +{v} to every stat of the group.")),
+     ("<i>Die Krone des Pfades:</i><br><b>+{v}</b> auf alle Werte der Gruppe.",
+      "<i>The crown of the path:</i><br><b>+{v}</b> to every stat of the group.")),
 ]
 
 STAT_NAMES = {"str": "Strength", "con": "Constitution", "dex": "Dexterity", "qui": "Quickness",

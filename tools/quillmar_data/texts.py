@@ -246,7 +246,7 @@ def ability_description(item, text):
 
 
 def track_description(name, stem):
-    return ("Der <b>%s</b> führt über zehn Meisterstufen. Jede Stufe schaltet eine neue Fähigkeit frei; "
-            "die Stufen werden in den Prüfungen der Grenzlande errungen." % name[0],
-            "The <b>%s</b> leads over ten master levels. Every level unlocks a new ability; "
-            "the levels are earned in the trials of the borderlands." % name[1])
+    return ("Der <b>%s</b> führt über zehn Meisterstufen. Jede Stufe schaltet eine neue Fähigkeit frei.<br>"
+            "<i>Die Stufen werden in den Prüfungen der Grenzlande errungen.</i>" % name[0],
+            "The <b>%s</b> leads over ten master levels. Every level unlocks a new ability.<br>"
+            "<i>The levels are earned in the trials of the borderlands.</i>" % name[1])

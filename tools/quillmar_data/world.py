@@ -4,10 +4,10 @@ names and shifted ids.
 """
 
 from .tables import (ABILITIES, ARCHETYPES, ARMOUR, CLASSES, DAMAGE_TYPES, ENDURANCE_LINES, LATE_ARCHETYPES,
-                     LINE_POSITIONS, MASTER_LEVELS, MASTER_TRACKS, MELEE_NAMES, MELEE_SLOTS, RACES, RACE_NAMES,
-                     RANGED_LEVELS, RANGED_NAMES, RAS_NF, RAS_OLD, SHIELD_NAMES, SHIELD_SIZES, SHIELD_SLOTS,
-                     SIGNATURES, SPELL_LINES, SPELL_LINE_ID_BASE, STEALTH_NAMES, STEALTH_SLOTS, STYLE_LINES,
-                     THEMES, _N)
+                     LINE_POSITIONS, MASTER_LEVELS, MASTER_TRACKS, MELEE_NAMES, MELEE_SLOTS, OLD_RULES_ACTIVE_ONLY,
+                     RACES, RACE_NAMES, RANGED_LEVELS, RANGED_NAMES, RAS_NF, RAS_OLD, SHIELD_NAMES, SHIELD_SIZES,
+                     SHIELD_SLOTS, SIGNATURES, SPELL_LINES, SPELL_LINE_ID_BASE, STEALTH_NAMES, STEALTH_SLOTS,
+                     STYLE_LINES, THEMES, _N)
 from .texts import (ARMOUR_TEXT, GRADES, RANGED_EFFECTS, STAT_TEXTS, STYLE_EFFECTS, ability_description,
                     armour_description, bi, category_description, compound, line_description,
                     shield_description, spec_description, spell_cost, spell_times, stat_description,
@@ -240,6 +240,7 @@ class World:
                          "The signature art of the %s, learned from realm rank 5 on." % cls[1]),
                 "captions": [("RR5", "RR5")], "reuse": ("30 Min.", "30 min"), "classes": [cls]})
         old_names = {}
+        old_classes = {}
         for key, name, active, reuse, costs, prereq, prereq_level, text, members in RAS_OLD:
             if isinstance(name, str):
                 source = next(r for r in RAS_NF if r[0] == name)
@@ -247,6 +248,10 @@ class World:
             name = self._named(name, copy)
             old_names[key] = name
             members = classes_of(members)
+            active_only = class_names[OLD_RULES_ACTIVE_ONLY]
+            if not active or (prereq is not None and active_only not in old_classes[prereq]):
+                members = [m for m in members if m != active_only]
+            old_classes[key] = members
             assert len(members) <= 39, key
             self.ras_old.append({"key": (copy, key), "name": name, "active": active, "reuse": reuse, "costs": costs,
                                  "prereq": None if prereq is None else old_names[prereq],

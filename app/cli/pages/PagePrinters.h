@@ -5,6 +5,7 @@
 
 OrderedJson SpellsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson StylesPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
-// Master levels page.
+OrderedJson RealmAbilitiesPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
+OrderedJson RealmAbilitiesNfPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson MasterLevelsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

@@ -1,5 +1,7 @@
 #include "cli/pages/PagePrinters.h"
 
+#include <stdexcept>
+
 #include "common/Windows1252.h"
 #include "pages/resists/ResistsRules.h"
 
@@ -12,7 +14,12 @@ OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& /*doc*/, co
     std::vector<resists_rules::ResistRow> rows = resists_rules::BuildRows(database, ticked);
     // Each click sorts the rows as they stand, as on the page.
     int sortState = 0;
-    for (const int column : request.sortClicks) {
+    for (const std::string& click : request.sort) {
+        const int column = click.size() == 1 && click[0] >= '0' && click[0] < '0' + resists_rules::kColumnCount
+                               ? click[0] - '0'
+                               : -1;
+        if (column < 0)
+            throw std::invalid_argument("--sort expects column numbers 0 to 4 for this page, not \"" + click + "\".");
         sortState = resists_rules::SortStateAfterClick(sortState, column);
         resists_rules::SortRows(rows, sortState);
     }

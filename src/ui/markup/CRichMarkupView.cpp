@@ -19,46 +19,33 @@ MarkupPalette PaletteOf(const QWidget& widget)
 
 }  // namespace
 
-CRichMarkupView::CRichMarkupView(QWidget* parent) : QFrame(parent), m_renderer(PaletteOf(*this))
+CRichMarkupView::CRichMarkupView(QWidget* parent) : CEditCtrlFormat(parent), m_renderer(PaletteOf(*this))
 {
-    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-}
-
-void CRichMarkupView::setMarkup(std::string markup)
-{
-    if (markup == m_markup)
-        return;
-    m_markup = std::move(markup);
-    updateGeometry();
-    update();
 }
 
 QSize CRichMarkupView::sizeHint() const
 {
     QtMarkupSurface surface(nullptr, font());
     CRichMarkupRenderer measuring(m_renderer.Palette());
-    const MarkupSize text = measuring.Render(surface, m_markup, {0, 0, 0}, MarkupPass::Measure);
-    const QFontMetrics metrics(font());
-    const int height = std::max(text.height, metrics.height() * 8);
-    return QSize(std::max(text.width, metrics.averageCharWidth() * 30), height) +
-           QSize(2 * (frameWidth() + kMargin), 2 * (frameWidth() + kMargin));
-}
-
-QSize CRichMarkupView::minimumSizeHint() const
-{
-    const QFontMetrics metrics(font());
-    return QSize(metrics.averageCharWidth() * 10, metrics.height() * 3);
+    const MarkupSize text = measuring.Render(surface, markup(), {0, 0, 0}, MarkupPass::Measure);
+    return CEditCtrlFormat::sizeHint().expandedTo(QSize(text.width, text.height) +
+                                                  QSize(2 * (frameWidth() + kMargin), 2 * (frameWidth() + kMargin)));
 }
 
 void CRichMarkupView::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (m_markup.empty())
+    if (markup().empty())
         return;
     QPainter painter(this);
-    QtBalloonPainter::PaintText(painter, m_renderer, m_markup, font(),
-                                contentsRect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
+    // As in the tooltip the text is as wide as its widest line, so that rules
+    // and centred lines span that line and not the whole box.
+    QtMarkupSurface surface(&painter, font());
+    const MarkupSize text = m_renderer.Render(surface, markup(), {0, 0, 0}, MarkupPass::Measure);
+    QRect area = contentsRect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    area.setWidth(std::min(area.width(), text.width));
+    QtBalloonPainter::PaintText(painter, m_renderer, markup(), font(), area);
 }

@@ -1,30 +1,21 @@
-// A read-only box that shows a tooltip's markup text in place, laid out as the
-// tooltip window lays it out (tabs, rules, colours). Pages put it beside a list
-// so that what the tooltip says can also be read from the keyboard.
+// The read-only formatted text box, laid out as the tooltip window lays out its
+// text (tabs, rules, colours) instead of with the simple renderer. Pages put it
+// beside a list so that what the tooltip says can also be read from the keyboard.
 #pragma once
 
-#include <QFrame>
-
-#include <string>
-
+#include "markup/CEditCtrlFormat.h"
 #include "markup/CRichMarkupRenderer.h"
 
-class CRichMarkupView : public QFrame {
+class CRichMarkupView : public CEditCtrlFormat {
     Q_OBJECT
 public:
     explicit CRichMarkupView(QWidget* parent = nullptr);
 
-    // Windows-1252 markup; an empty text leaves the box blank.
-    void setMarkup(std::string markup);
-    const std::string& markup() const { return m_markup; }
-
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::string m_markup;
     CRichMarkupRenderer m_renderer;
 };

@@ -1,6 +1,8 @@
 #include "shell/PageFactory.h"
 
 #include "pages/masterlevels/CPage8_MasterLevels.h"
+#include "pages/realmabilities/CPage5.h"
+#include "pages/realmabilities/CPage9_RAnw.h"
 #include "pages/resists/CPage7.h"
 #include "pages/skills/CPage2.h"
 #include "pages/spells/CPage3.h"
@@ -19,6 +21,10 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
         return std::make_unique<CPage3>(context, document, parent);
     case PageId::Styles:
         return std::make_unique<CPage4>(context, document, parent);
+    case PageId::RealmAbilities:
+        return std::make_unique<CPage5>(context, document, parent);
+    case PageId::RealmAbilitiesNf:
+        return std::make_unique<CPage9_RAnw>(context, document, parent);
     case PageId::Resists:
         return std::make_unique<CPage7>(context, document, parent);
     case PageId::MasterLevels:

@@ -2,12 +2,9 @@
 // document and move the marks, the description follows the pointer and the
 // current row, and the lists are what quillmar-cli prints.
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
-#include <QProcess>
 #include <QSlider>
-#include <QTemporaryDir>
 
 #include "controls/CButtonSelect.h"
 #include "controls/CEditColor.h"
@@ -15,13 +12,13 @@
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
-#include "document/CharacterFile.h"
 #include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "pages/masterlevels/CPage8_MasterLevels.h"
 #include "pages/masterlevels/TimerPictures.h"
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -141,13 +138,7 @@ private slots:
     {
         for (const int cls : {0, 13, 27}) {
             makePage(m_db, UiLanguage::English, m_db.Classes().Name(cls), cls % 2, cls % 11);
-            QTemporaryDir folder;
-            QVERIFY(SaveCharacterFile(*m_doc, folder.filePath("a.chr").toStdString(), UiLanguage::English).ok);
-            QProcess cli;
-            cli.start(QUILLMAR_CLI, {"page", "ml", folder.filePath("a.chr"), "--data-root", QUILLMAR_SHIPPED_DATA,
-                               "--data", "en"});
-            QVERIFY(cli.waitForFinished(30000) && cli.exitCode() == 0);
-            const QJsonObject printed = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+            const QJsonObject printed = PrintedPage(*m_doc, "ml");
             QJsonArray shown;
             for (int track = 0; track < kTrackCount; ++track) {
                 QJsonArray rows;

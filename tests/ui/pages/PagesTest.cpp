@@ -3,10 +3,7 @@
 // write what was chosen on OK and nothing on Cancel.
 #include <QCheckBox>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -27,7 +24,6 @@
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
-#include "document/CharacterFile.h"
 #include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "markup/QtCodePage.h"
@@ -50,6 +46,7 @@
 #include <QComboBox>
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -651,19 +648,6 @@ private slots:
         m_settings.Set(setting::UI_TOOLTIPS, 0);
     }
 
-    // What quillmar-cli prints for a saved character is what the page shows.
-    QJsonObject printedPage(const char* name)
-    {
-        QTemporaryDir folder;
-        const QString file = folder.filePath("hero.chr");
-        if (!SaveCharacterFile(*m_doc, file.toStdString(), UiLanguage::English).ok)
-            qFatal("cannot save");
-        QProcess cli;
-        cli.start(QUILLMAR_CLI, {"page", name, file, "--data-root", QUILLMAR_SHIPPED_DATA, "--data", "en"});
-        if (!cli.waitForFinished(30000) || cli.exitCode() != 0)
-            qFatal("quillmar-cli failed: %s", cli.readAllStandardError().constData());
-        return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-    }
     static QJsonArray shownRows(const QTreeWidget* list)
     {
         QJsonArray rows;
@@ -704,13 +688,13 @@ private slots:
             const std::string name = m_database.Classes().Name(cls);
             auto* spells = makePage<CPage3>(name.c_str(), 35.0f);
             QTest::mouseClick(ChildOf<QCheckBox>(spells, "onlyTopSpells"), Qt::LeftButton);
-            const QJsonArray spellCells = printedCells(printedPage("spells"));
+            const QJsonArray spellCells = printedCells(PrintedPage(*m_doc, "spells"));
             QCOMPARE(shownRows(ChildOf<QTreeWidget>(spells, "spellList")), spellCells);
             spellRows += spellCells.size();
 
             auto* styles = makePage<CPage4>(name.c_str(), 35.0f);
             QTest::mouseClick(ChildOf<QCheckBox>(styles, "showAllStyles"), Qt::LeftButton);
-            const QJsonObject printed = printedPage("styles");
+            const QJsonObject printed = PrintedPage(*m_doc, "styles");
             QCOMPARE(shownRows(ChildOf<QTreeWidget>(styles, "styleList")), printedCells(printed));
             QCOMPARE(treeData(ChildOf<QTreeWidget>(styles, "styleTree")->invisibleRootItem()),
                      treeData(printed["tree"].toArray()));

@@ -1,0 +1,12 @@
+// What quillmar-cli prints for a page of a character saved to a temporary
+// file: the pages' tests compare it with what the widgets show.
+#pragma once
+
+#include <QJsonObject>
+#include <QStringList>
+
+class CQuillmarDoc;
+
+// Needs the test target to define QUILLMAR_CLI and QUILLMAR_SHIPPED_DATA; a
+// failed save or run is fatal.
+QJsonObject PrintedPage(CQuillmarDoc& doc, const char* page, const QStringList& options = {});

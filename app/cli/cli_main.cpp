@@ -24,6 +24,7 @@
 #include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
 #include "document/CharacterFile.h"
+#include "document/ShareCode.h"
 
 namespace {
 
@@ -206,6 +207,36 @@ int PrintPage(const CommonOptions& options, const std::string& name, const std::
     return 0;
 }
 
+int Share(const CommonOptions& options, const std::string& file)
+{
+    Workbench bench(options);
+    const CharacterLoadResult loaded = LoadCharacterFile(bench.doc, file, &bench.prompt, bench.language);
+    if (!loaded.Ok())
+        return Fail(loaded.error);
+    std::string bytes;
+    const CharacterSaveResult packed = CharacterFileBytes(bench.doc, bytes, bench.language);
+    if (!packed.ok)
+        return Fail(packed.error);
+    std::cout << share_code::Encode(bytes) << '\n';
+    return 0;
+}
+
+// The code opens as a file would (a newer version's code asks as its file
+// does), then is saved in the current layout.
+int Unshare(const CommonOptions& options, const std::string& code, const std::string& out)
+{
+    Workbench bench(options);
+    const share_code::Decoded decoded = share_code::Decode(code);
+    if (!decoded.Ok())
+        return Fail(std::string(share_code::ErrorText(decoded.error, bench.language)));
+    const CharacterLoadResult loaded =
+        LoadCharacterBytes(bench.doc, decoded.bytes, "share code", &bench.prompt, bench.language);
+    if (!loaded.Ok())
+        return Fail(loaded.error);
+    const CharacterSaveResult saved = SaveCharacterFile(bench.doc, out, bench.language);
+    return saved.ok ? 0 : Fail(saved.error);
+}
+
 std::string DefaultSettingsFile()
 {
     const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
@@ -281,6 +312,16 @@ int main(int argc, char** argv)
     upgrade->add_option("out", upgradeOut, "Where to write it")->required();
     addData(upgrade);
 
+    std::string shareFile;
+    CLI::App* share = app.add_subcommand("share", "Print the share code of a character file");
+    share->add_option("file", shareFile, "The character file (*.chr)")->required();
+    addData(share);
+    std::string unshareCode, unshareOut;
+    CLI::App* unshare = app.add_subcommand("unshare", "Write the character of a share code as a file");
+    unshare->add_option("code", unshareCode, "The share code (QM1:...)")->required();
+    unshare->add_option("out", unshareOut, "Where to write the character file")->required();
+    addData(unshare);
+
     std::string pageName, pageFile;
     std::vector<std::string> optionOverrides;
     PageRequest pageRequest;
@@ -314,6 +355,10 @@ int main(int argc, char** argv)
         return Show(options, characterFile);
     if (upgrade->parsed())
         return Upgrade(options, upgradeIn, upgradeOut);
+    if (share->parsed())
+        return Share(options, shareFile);
+    if (unshare->parsed())
+        return Unshare(options, unshareCode, unshareOut);
     if (page->parsed() && realmList) {
         const std::optional<std::vector<int>> realms = ParseRealmList(*realmList);
         if (!realms)

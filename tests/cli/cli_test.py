@@ -158,6 +158,26 @@ class CliTest(unittest.TestCase):
         for bad in (["--ml-track", "2"], ["--ml-level", "11"], ["--ml-level", "-1"]):
             self.assertEqual(run("page", "ml", path, *bad, "--data-root", DATA_ROOT).returncode, 1, bad)
 
+    def test_share_codes_travel_as_the_upgraded_file(self):
+        for path in sorted(glob.glob(os.path.join(CHR, "*.chr"))):
+            with self.subTest(file=os.path.basename(path)):
+                common = ["--data-root", DATA_ROOT, "--data", "en", "--lang", "en", "--accept-newer"]
+                shared = run("share", path, *common)
+                self.assertEqual(shared.returncode, 0, shared.stderr)
+                code = shared.stdout.strip()
+                self.assertTrue(code.startswith("QM1:") and len(code) < 1200)
+                back = os.path.join(self.folder.name, "back.chr")
+                upgraded = os.path.join(self.folder.name, "upgraded.chr")
+                self.assertEqual(run("unshare", code, back, *common).returncode, 0)
+                self.assertEqual(run("upgrade", path, upgraded, *common).returncode, 0)
+                with open(back, "rb") as a, open(upgraded, "rb") as b:
+                    self.assertEqual(a.read(), b.read())
+        for bad in ("", "QM1:", "QM1:AAAA", "QM2:" + code[4:], code[:-3]):
+            result = run("unshare", bad, os.path.join(self.folder.name, "bad.chr"))
+            self.assertEqual(result.returncode, 1, bad)
+            self.assertIn("code", result.stderr)
+            self.assertFalse(os.path.exists(os.path.join(self.folder.name, "bad.chr")))
+
     def test_upgrade_writes_the_current_version_with_the_same_character(self):
         for path in sorted(glob.glob(os.path.join(CHR, "*.chr"))):
             with self.subTest(file=os.path.basename(path)):

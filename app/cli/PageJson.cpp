@@ -9,6 +9,7 @@ const std::vector<PageEntry>& PrintablePages()
         {"styles", &StylesPageToJson},
         {"ra", &RealmAbilitiesPageToJson},
         {"ranf", &RealmAbilitiesNfPageToJson},
+        {"ml", &MasterLevelsPageToJson},
         {"resists", &ResistsPageToJson},
     };
     return pages;

@@ -22,6 +22,9 @@ struct PageRequest {
     std::vector<std::string> sort;
     std::vector<std::string> buys;       // ra: NAME=LEVEL clicks, in order
     std::vector<std::string> buysNf;     // ranf: the same
+    // ml: the track button and the slider, as a user would set them.
+    std::optional<int> masterTrack;
+    std::optional<int> masterLevel;
 };
 
 using PagePrinter = OrderedJson (*)(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

@@ -339,6 +339,8 @@ int main(int argc, char** argv)
                      "resists: column header clicks in order, 0-based; ra: name or kind (default kind)");
     page->add_option("--buy", pageRequest.buys, "ra: click the level button LEVEL of an ability (NAME=LEVEL, repeatable)");
     page->add_option("--buy-nf", pageRequest.buysNf, "ranf: the same for the new-rules abilities");
+    page->add_option("--ml-track", pageRequest.masterTrack, "ml: the chosen track, 0 or 1 (default: as stored)");
+    page->add_option("--ml-level", pageRequest.masterLevel, "ml: the master level, 0 to 10 (default: as stored)");
 
     std::string settingsFile, defaultsFile;
     CLI::App* settings = app.add_subcommand("settings", "Print a settings file (config.bin) as JSON, in file order");

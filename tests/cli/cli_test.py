@@ -144,6 +144,20 @@ class CliTest(unittest.TestCase):
         self.assertEqual(run("page", "resists", "-", "--realms", "0,3").returncode, 1)
         self.assertEqual(run("page", "resists", "-", "--set", "NoValue").returncode, 1)
 
+    def test_ml_page_marks_the_reached_levels_of_the_chosen_track(self):
+        path = os.path.join(CHR, "v2006.chr")
+        stored = self.page("ml", path)
+        self.assertGolden(stored, os.path.join(PAGES, "ml_v2006_en.json"))
+        marks = lambda page: ["".join("1" if row["marked"] else "0" for row in rows) for rows in page["lists"]]
+        self.assertEqual(marks(stored), ["0" * 10, "1" * 6 + "0" * 4])
+        first = self.page("ml", path, "--ml-track", "0", "--ml-level", "10")
+        self.assertEqual((first["chosen"], first["level"], marks(first)), (0, 10, ["1" * 10, "0" * 10]))
+        self.assertEqual([r["name"] for r in first["lists"][0]], [r["name"] for r in stored["lists"][0]])
+        self.assertNotEqual(first["description"], stored["description"])
+        self.assertEqual(marks(self.page("ml", path, "--ml-level", "0")), ["0" * 10] * 2)
+        for bad in (["--ml-track", "2"], ["--ml-level", "11"], ["--ml-level", "-1"]):
+            self.assertEqual(run("page", "ml", path, *bad, "--data-root", DATA_ROOT).returncode, 1, bad)
+
     def test_share_codes_travel_as_the_upgraded_file(self):
         for path in sorted(glob.glob(os.path.join(CHR, "*.chr"))):
             with self.subTest(file=os.path.basename(path)):

@@ -7,4 +7,5 @@ OrderedJson SpellsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const P
 OrderedJson StylesPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson RealmAbilitiesPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson RealmAbilitiesNfPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
+OrderedJson MasterLevelsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);
 OrderedJson ResistsPageToJson(CGameDatabase& database, CQuillmarDoc& doc, const PageRequest& request);

@@ -1,5 +1,6 @@
 #include "shell/PageFactory.h"
 
+#include "pages/masterlevels/CPage8_MasterLevels.h"
 #include "pages/realmabilities/CPage5.h"
 #include "pages/realmabilities/CPage9_RAnw.h"
 #include "pages/resists/CPage7.h"
@@ -26,6 +27,8 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
         return std::make_unique<CPage9_RAnw>(context, document, parent);
     case PageId::Resists:
         return std::make_unique<CPage7>(context, document, parent);
+    case PageId::MasterLevels:
+        return std::make_unique<CPage8_MasterLevels>(context, document, parent);
     default:
         return std::make_unique<CEmptyPage>(context, document, id, parent);
     }

@@ -193,6 +193,17 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kStylesOpeningFilter, "Öffnung", "Opening"},
     UiTextEntry{ui_text::kStylesDetail, "Beschreibung des Styles", "Style description"},
     // -- end of styles page texts
+    // Master levels page (2600-2699).
+    UiTextEntry{ui_text::kMasterLevelsPageTitle, "Master-Level Übersicht", "Master levels"},
+    UiTextEntry{ui_text::kMasterLevelsFirstTrack, "Erster Pfad", "First track"},
+    UiTextEntry{ui_text::kMasterLevelsSecondTrack, "Zweiter Pfad", "Second track"},
+    UiTextEntry{ui_text::kMasterLevelsLevel, "Master-Level", "Master level"},
+    UiTextEntry{ui_text::kMasterLevelsFirstList, "Stufen des ersten Pfads", "Levels of the first track"},
+    UiTextEntry{ui_text::kMasterLevelsSecondList, "Stufen des zweiten Pfads", "Levels of the second track"},
+    UiTextEntry{ui_text::kMasterLevelsDescription, "Beschreibung", "Description"},
+    UiTextEntry{ui_text::kMasterLevelsTrackButton, "Wechselt zwischen den beiden Pfaden",
+                "Switches between the two tracks"},
+    // -- end of master levels page texts
 };
 
 }  // namespace

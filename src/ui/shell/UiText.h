@@ -153,6 +153,16 @@ constexpr int kStylesLineFilter = 1802;     // accessible names
 constexpr int kStylesOpeningFilter = 1803;
 constexpr int kStylesDetail = 1804;
 // -- end of styles page ids
+// Master levels page (2600-2699).
+constexpr int kMasterLevelsPageTitle = 2600;
+constexpr int kMasterLevelsFirstTrack = 2601;   // accessible names
+constexpr int kMasterLevelsSecondTrack = 2602;
+constexpr int kMasterLevelsLevel = 2603;
+constexpr int kMasterLevelsFirstList = 2604;
+constexpr int kMasterLevelsSecondList = 2605;
+constexpr int kMasterLevelsDescription = 2606;
+constexpr int kMasterLevelsTrackButton = 2607;
+// -- end of master levels page ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

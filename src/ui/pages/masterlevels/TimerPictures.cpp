@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "controls/VectorPicture.h"
 #include "pages/masterlevels/MasterLevelsRules.h"
 
 namespace {
@@ -69,13 +70,6 @@ void PaintOnGrid(QPainter& p, int picture)
 
 void PaintTimerPicture(QPainter& painter, const QRectF& box, int picture)
 {
-    if (picture < 0 || picture >= masterlevels_rules::kTimerIconCount)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const qreal side = std::min(box.width(), box.height());
-    painter.translate(box.center().x() - side / 2, box.center().y() - side / 2);
-    painter.scale(side / kGrid, side / kGrid);
-    PaintOnGrid(painter, picture);
-    painter.restore();
+    if (picture >= 0 && picture < masterlevels_rules::kTimerIconCount)
+        PaintOnSquareGrid(painter, box, kGrid, [picture](QPainter& p) { PaintOnGrid(p, picture); });
 }

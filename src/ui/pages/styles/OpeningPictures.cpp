@@ -1,9 +1,9 @@
 #include "pages/styles/OpeningPictures.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "controls/VectorPicture.h"
 #include "pages/styles/StylesRules.h"
 
 namespace {
@@ -144,59 +144,15 @@ void PaintOnGrid(QPainter& p, int picture)
         Stealth(p);
 }
 
-class OpeningIconEngine : public QIconEngine {
-public:
-    explicit OpeningIconEngine(int picture) : m_picture(picture) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
-    {
-        painter->save();
-        if (mode == QIcon::Disabled)
-            painter->setOpacity(0.4);
-        PaintOpeningPicture(*painter, rect, m_picture);
-        painter->restore();
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    // Painted for the device pixels, so that a 200 % screen gets a sharp picture.
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        QPixmap pixmap(size * scale);
-        pixmap.fill(Qt::transparent);
-        {
-            QPainter painter(&pixmap);
-            paint(&painter, QRect(QPoint(0, 0), pixmap.size()), mode, state);
-        }
-        pixmap.setDevicePixelRatio(scale);
-        return pixmap;
-    }
-
-    QIconEngine* clone() const override { return new OpeningIconEngine(m_picture); }
-
-private:
-    int m_picture;
-};
-
 }  // namespace
 
 void PaintOpeningPicture(QPainter& painter, const QRectF& box, int picture)
 {
-    if (picture < 0 || picture >= styles_rules::kPictureCount)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const qreal side = std::min(box.width(), box.height());
-    painter.translate(box.center().x() - side / 2, box.center().y() - side / 2);
-    painter.scale(side / kGrid, side / kGrid);
-    PaintOnGrid(painter, picture);
-    painter.restore();
+    if (picture >= 0 && picture < styles_rules::kPictureCount)
+        PaintOnSquareGrid(painter, box, kGrid, [picture](QPainter& p) { PaintOnGrid(p, picture); });
 }
 
 QIcon OpeningIcon(int picture)
 {
-    return QIcon(new OpeningIconEngine(picture));
+    return VectorPictureIcon([picture](QPainter& painter, const QRectF& box) { PaintOpeningPicture(painter, box, picture); });
 }

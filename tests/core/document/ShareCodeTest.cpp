@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "common/FileIo.h"
@@ -14,7 +15,16 @@ TEST(ShareCode, RoundTripsAndIgnoresSurroundingBlanks)
     std::string binary;
     for (int i = 0; i < 256; ++i)
         binary += static_cast<char>(i);
-    for (const std::string& bytes : {std::string(), std::string("a"), std::string("ab"), std::string("abc"), binary}) {
+    // Sizes around the unpacking chunk and far beyond it, packed well and badly.
+    std::string noise;
+    std::uint32_t state = 1;
+    for (int i = 0; i < 70000; ++i) {
+        state = state * 1103515245u + 12345u;
+        noise += static_cast<char>(state >> 24);
+    }
+    for (const std::string& bytes : {std::string(), std::string("a"), std::string("ab"), std::string("abc"), binary,
+                                     std::string(16383, 'x'), std::string(16385, 'x'), std::string(1 << 20, '\0'),
+                                     noise}) {
         const std::string code = Encode(bytes);
         EXPECT_EQ(code.substr(0, 4), "QM1:");
         EXPECT_EQ(code.find_first_of("+/=", 4), std::string::npos);

@@ -7,6 +7,7 @@
 #include "database/CGameDatabase.h"
 #include "document/CAppSettings.h"
 #include "document/CareerComputation.h"
+#include "document/CharacterFile.h"
 #include "document/GameContent.h"
 
 namespace {
@@ -20,6 +21,31 @@ bool Contains(const std::vector<std::string>& names, const std::string& name)
 }
 
 }  // namespace
+
+// One setter call, or several nested in one: the history records a single
+// step when the outermost ends.
+class CQuillmarDoc::StepScope {
+public:
+    StepScope(CQuillmarDoc& doc, StepName name, bool mergeable = false)
+        : m_doc(doc), m_name(std::move(name)), m_mergeable(mergeable)
+    {
+        if (m_doc.m_stepDepth++ == 0)
+            m_doc.StartStep();
+    }
+    ~StepScope()
+    {
+        if (--m_doc.m_stepDepth == 0)
+            m_doc.FinishStep(std::move(m_name), m_mergeable);
+    }
+    StepScope(const StepScope&) = delete;
+    StepScope& operator=(const StepScope&) = delete;
+    StepName& Name() { return m_name; }
+
+private:
+    CQuillmarDoc& m_doc;
+    StepName m_name;
+    bool m_mergeable;
+};
 
 CQuillmarDoc::CQuillmarDoc(CGameDatabase& database, CAppSettings& settings)
     : m_database(database), m_settings(settings)
@@ -54,6 +80,90 @@ void CQuillmarDoc::UpdateAllViews(int hint)
 }
 
 void CQuillmarDoc::SetModified(bool modified)
+{
+    if (!modified) {
+        std::string image;
+        if (CurrentImage(image)) {
+            if (m_history.IsEmpty() || image != m_history.Current())
+                m_history.Restart(std::move(image), false);
+            m_history.MarkSaved();
+        }
+    } else if (!m_history.IsEmpty() && !m_history.IsModified()) {
+        m_history.ForgetSaved();
+    }
+    SetModifiedFlag(modified);
+}
+
+// Undo and redo --------------------------------------------------------------------
+
+bool CQuillmarDoc::CurrentImage(std::string& bytes) const
+{
+    return CharacterFileBytes(*this, bytes, UiLanguage::English).ok;
+}
+
+void CQuillmarDoc::StartStep()
+{
+    m_stepChangedContents = false;
+    // The document may have been replaced since the last step (a load).
+    std::string image;
+    if (CurrentImage(image) && (m_history.IsEmpty() || image != m_history.Current()))
+        m_history.Restart(std::move(image), m_modified);
+}
+
+void CQuillmarDoc::FinishStep(StepName name, bool mergeable)
+{
+    std::string image;
+    if (m_history.IsEmpty() || !CurrentImage(image))
+        return;
+    m_history.Record(std::move(image), std::move(name), m_stepChangedContents, mergeable);
+    // A change merged back to the saved state leaves the document unmodified.
+    if (m_stepChangedContents || m_modified)
+        SetModifiedFlag(m_history.IsModified());
+}
+
+void CQuillmarDoc::ApplyHistoryState()
+{
+    RestoreCharacterBytes(*this, m_history.Current());
+    SetModifiedFlag(m_history.IsModified());
+    UpdateAllViews(1);
+}
+
+bool CQuillmarDoc::Undo()
+{
+    if (!m_history.Undo())
+        return false;
+    ApplyHistoryState();
+    return true;
+}
+
+bool CQuillmarDoc::Redo()
+{
+    if (!m_history.Redo())
+        return false;
+    ApplyHistoryState();
+    return true;
+}
+
+void CQuillmarDoc::RestoreSavedState(std::int64_t savedPoint, bool modified)
+{
+    m_history.SetSavedPoint(savedPoint);
+    SetModifiedFlag(modified);
+}
+
+StepName CQuillmarDoc::LineStep(StepKind kind, std::string_view line) const
+{
+    StepName name{kind};
+    if (const int style = m_database.StyleLines().FindByName(line); style >= 0) {
+        name.subjectKind = StepSubject::StyleLine;
+        name.subject = style;
+    } else if (const int spell = m_database.SpellLines().FindByName(line); spell >= 0) {
+        name.subjectKind = StepSubject::SpellLine;
+        name.subject = spell;
+    }
+    return name;
+}
+
+void CQuillmarDoc::SetModifiedFlag(bool modified)
 {
     if (m_modified == modified)
         return;
@@ -131,6 +241,7 @@ void CQuillmarDoc::New()
 
 void CQuillmarDoc::SetRealm(std::string_view name)
 {
+    StepScope step(*this, {StepKind::Realm, StepSubject::Realm, RealmFromCode(name)});
     m_realm = name;
     m_database.SelectRealmByCode(name);
     m_settings.Set(setting::LAST_REALM, RealmFromCode(name));
@@ -138,6 +249,7 @@ void CQuillmarDoc::SetRealm(std::string_view name)
 
 void CQuillmarDoc::SetRace(std::string_view name)
 {
+    StepScope step(*this, {StepKind::Race, StepSubject::Race, m_database.Races().FindByName(name)});
     m_race = name;
     m_database.SelectRace(name);
     m_settings.Set(setting::LAST_RACE, m_database.Races().FindByName(name));
@@ -145,6 +257,7 @@ void CQuillmarDoc::SetRace(std::string_view name)
 
 void CQuillmarDoc::SetClass(std::string_view name)
 {
+    StepScope step(*this, {StepKind::Class, StepSubject::Class, m_database.Classes().FindByName(name)});
     if (name == m_class) {
         m_database.SelectClass(name);
         return;
@@ -179,6 +292,7 @@ void CQuillmarDoc::SetLevel(float level)
     const float clamped = std::clamp(level, level_slot::kMinLevel, level_slot::kMaxLevel);
     if (clamped == m_level)
         return;
+    StepScope step(*this, {StepKind::Level, StepSubject::None, -1, m_level, clamped}, true);
     m_level = clamped;
     // In career mode the level only moves through the plan.
     if (!m_careerMode)
@@ -187,7 +301,9 @@ void CQuillmarDoc::SetLevel(float level)
 
 void CQuillmarDoc::SetRealmRank(int code)
 {
-    m_realmRank = std::clamp(code, 0, kMaxRealmRank);
+    const int rank = std::clamp(code, 0, kMaxRealmRank);
+    StepScope step(*this, {StepKind::RealmRank, StepSubject::None, -1, double(m_realmRank), double(rank)}, true);
+    m_realmRank = rank;
     Modified();
 }
 
@@ -202,6 +318,9 @@ void CQuillmarDoc::SetExtraSpecPoints(int points)
 {
     if (points == m_extraSpecPoints)
         return;
+    StepScope step(*this,
+                   {StepKind::ExtraSpecPoints, StepSubject::None, -1, double(m_extraSpecPoints), double(points)},
+                   true);
     m_extraSpecPoints = points;
     if (m_careerMode)
         Recalculate();
@@ -229,8 +348,10 @@ void CQuillmarDoc::AddStatRaise(StatId stat, int delta)
     if (stat < 0 || stat >= kStatCount)
         return;
     std::int32_t& raise = m_statRaise[static_cast<std::size_t>(stat)];
-    raise =
+    const auto raised =
         static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{raise} + delta, 0, kMaxStatRaise));
+    StepScope step(*this, {StepKind::StatRaise, StepSubject::Stat, stat, double(raise), double(raised)}, true);
+    raise = raised;
     Modified();
 }
 
@@ -268,6 +389,7 @@ StatValues CQuillmarDoc::GetStatTotals() const
 void CQuillmarDoc::SetCareerMode(int on)
 {
     const int value = on != 0 ? 1 : 0;
+    StepScope step(*this, {StepKind::CareerMode, StepSubject::None, -1, double(m_careerMode), double(value)});
     m_options.SetOrRemove(doc_option::CareerMode, value);
     m_careerMode = value;
     if (m_careerMode)
@@ -294,6 +416,9 @@ bool CQuillmarDoc::LevelHasEntries() const
 
 void CQuillmarDoc::SetSpecLevel(std::string_view line, std::int32_t level)
 {
+    StepScope step(*this, LineStep(StepKind::SpecLevel, line), true);
+    step.Name().before = GetSpecLevel(line);
+    step.Name().value = level;
     if (!m_careerMode) {
         CNamedValueList& plan = m_specPlan[kLast];
         if (plan.Get(line) != level || (level == 0 && plan.Contains(line))) {
@@ -316,6 +441,7 @@ void CQuillmarDoc::SetRespecAt(float level, bool flag)
 {
     std::uint8_t& respec = m_respecAt[CheckedSlot(level_slot::SlotOfLevel(level))];
     const std::uint8_t value = flag ? 1 : 0;
+    StepScope step(*this, {StepKind::Respec, StepSubject::None, flag ? 1 : 0, double(respec), double(level)});
     const bool changed = respec != value;
     respec = value;
     Recalculate();
@@ -325,6 +451,7 @@ void CQuillmarDoc::SetRespecAt(float level, bool flag)
 
 void CQuillmarDoc::SnapLevel()
 {
+    StepScope step(*this, {StepKind::SnapLevel, StepSubject::None, -1, m_level, m_level});
     const std::size_t slot = CheckedSlot(CurrentSlot());
     // The result also keeps lines of a class chosen before; the plan takes only
     // this class's lines, or their costs would count against its points.
@@ -342,6 +469,7 @@ void CQuillmarDoc::SnapLevel()
 
 void CQuillmarDoc::ClearLevel()
 {
+    StepScope step(*this, {StepKind::ClearLevel, StepSubject::None, -1, m_level, m_level});
     CNamedValueList& plan = m_specPlan[CheckedSlot(CurrentSlot())];
     const bool hadEntries = !plan.IsEmpty();
     plan.Clear();
@@ -353,6 +481,9 @@ void CQuillmarDoc::ClearLevel()
 
 void CQuillmarDoc::SetAutoTrain(std::string_view line, std::int32_t mask)
 {
+    StepScope step(*this, LineStep(StepKind::AutoTrain, line));
+    step.Name().before = m_autoTrain.Get(line);
+    step.Name().value = mask;
     m_autoTrain.SetOrRemove(line, mask);
     if (m_careerMode) {
         Recalculate();
@@ -421,29 +552,45 @@ void CQuillmarDoc::Recalculate()
 
 void CQuillmarDoc::SetRealmAbility(std::string_view name, std::int32_t level)
 {
+    StepScope step(*this,
+                   {StepKind::RealmAbility, StepSubject::RealmAbility,
+                    m_database.RealmAbilities().FindForClass(name, ClassIndex()), double(m_realmAbilities.Get(name)),
+                    double(level)},
+                   true);
     m_realmAbilities.SetOrRemove(name, level);
     Modified();
 }
 
 void CQuillmarDoc::SetRealmAbilityNf(std::string_view name, std::int32_t level)
 {
+    StepScope step(*this,
+                   {StepKind::RealmAbilityNf, StepSubject::RealmAbilityNf,
+                    m_database.RealmAbilitiesNf().FindForClass(name, ClassIndex()),
+                    double(m_realmAbilitiesNf.Get(name)), double(level)},
+                   true);
     m_realmAbilitiesNf.SetOrRemove(name, level);
     Modified();
 }
 
 void CQuillmarDoc::SetOption(std::string_view key, std::int32_t value)
 {
+    StepScope step(*this, {StepKind::Option, StepSubject::None, -1, double(m_options.Get(key)), double(value),
+                           std::string(key)});
     m_options.SetOrRemove(key, value);
 }
 
 void CQuillmarDoc::SetMasterLevelOption(int option)
 {
+    StepScope step(*this, {StepKind::MasterLevelTrack, StepSubject::None, -1, double(m_masterLevelOption),
+                           double(option)});
     m_masterLevelOption = option;
     Modified();
 }
 
 void CQuillmarDoc::SetMasterLevel(int level)
 {
+    StepScope step(*this, {StepKind::MasterLevel, StepSubject::None, -1, double(m_masterLevel), double(level)},
+                   true);
     m_masterLevel = level;
     Modified();
 }

@@ -12,6 +12,7 @@
 
 #include "database/GameTypes.h"
 #include "document/CNamedValueList.h"
+#include "document/CUndoHistory.h"
 #include "document/LevelSlot.h"
 
 class CGameDatabase;
@@ -54,7 +55,21 @@ public:
     void UpdateAllViews(int hint);
     CGameDatabase& Database() const { return m_database; }
     bool IsModified() const { return m_modified; }
+    // false: the document is saved (its state becomes the history's saved
+    // state); true: it differs from any saved state.
     void SetModified(bool modified);
+
+    // Every setter below is one step of the history, named after what it did;
+    // a setter that changes nothing is no step. Undo and Redo restore the
+    // character (file binding kept), follow with the modified flag and rebuild
+    // the views.
+    const CUndoHistory& History() const { return m_history; }
+    CUndoHistory& History() { return m_history; }
+    bool Undo();
+    bool Redo();
+    // For the data-language switch, which reads the document back from an
+    // equal image: puts back the saved point and the flag as they were.
+    void RestoreSavedState(std::int64_t savedPoint, bool modified);
 
     // A fresh character: Reset, then (unless the settings say not to) the last
     // realm, class and race, corrected to what the database offers.
@@ -157,15 +172,30 @@ public:
     CNamedValueList& Options() { return m_options; }
 
 private:
+    class StepScope;
+    friend class StepScope;
     static std::size_t CheckedSlot(int slot);
+    void SetModifiedFlag(bool modified);
+    bool CurrentImage(std::string& bytes) const;
+    void StartStep();
+    void FinishStep(StepName name, bool mergeable);
+    void ApplyHistoryState();
+    StepName LineStep(StepKind kind, std::string_view line) const;
     int ClassIndex() const;
     std::int32_t SpecPointsAt(int classIndex, float level) const;
-    void Modified() { SetModified(true); }
+    void Modified()
+    {
+        m_stepChangedContents = true;
+        SetModifiedFlag(true);
+    }
 
     CGameDatabase& m_database;
     CAppSettings& m_settings;
     std::vector<CDocumentObserver*> m_observers;
     bool m_modified = false;
+    CUndoHistory m_history;
+    int m_stepDepth = 0;
+    bool m_stepChangedContents = false;
 
     int m_boundToFile = 0;
     int m_careerMode = 0;

@@ -285,7 +285,7 @@ private:
     std::string m_error;
 };
 
-void Store(CQuillmarDoc& doc, const FileImage& image, LoadedCharacter& character)
+void Store(CQuillmarDoc& doc, const FileImage& image, LoadedCharacter& character, bool bind = true)
 {
     doc.Reset();
     doc.Options().Assign(image.options);
@@ -311,7 +311,8 @@ void Store(CQuillmarDoc& doc, const FileImage& image, LoadedCharacter& character
     doc.StoreCareerMode(doc.GetOption(doc_option::CareerMode));
     if (doc.IsCareerMode())
         doc.Recalculate();
-    doc.SetBoundToFile(true);
+    if (bind)
+        doc.SetBoundToFile(true);
 }
 
 }  // namespace
@@ -375,6 +376,18 @@ CharacterLoadResult LoadCharacterBytes(CQuillmarDoc& doc, std::string_view bytes
     }
     doc.SetModified(oldLayout);
     return {CharacterLoadStatus::Loaded, {}, parsed.image.version};
+}
+
+bool RestoreCharacterBytes(CQuillmarDoc& doc, std::string_view bytes)
+{
+    const chr::ParseResult parsed = chr::ParseImage(bytes);
+    if (parsed.status != chr::ParseStatus::Parsed)
+        return false;
+    LoadedCharacter character;
+    if (ImageConverter(doc.Database(), parsed.image, UiLanguage::English).Convert(character))
+        return false;
+    Store(doc, parsed.image, character, false);
+    return true;
 }
 
 CharacterLoadResult LoadCharacterFile(CQuillmarDoc& doc, const std::string& path, CPrompt* prompt,

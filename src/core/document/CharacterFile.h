@@ -42,6 +42,12 @@ CharacterLoadResult LoadCharacterFile(CQuillmarDoc& doc, const std::string& path
 CharacterLoadResult LoadCharacterBytes(CQuillmarDoc& doc, std::string_view bytes, const std::string& fileName,
                                        CPrompt* prompt, UiLanguage language);
 
+// Puts the document back into the state of an image this program wrote (an
+// undo step): no questions, no version notices; the file binding and the
+// modified flag stay as they are. False, and the document untouched, when the
+// bytes do not read.
+bool RestoreCharacterBytes(CQuillmarDoc& doc, std::string_view bytes);
+
 struct CharacterSaveResult {
     bool ok = true;
     std::string error;  // why it failed, naming the file, in the user-interface language

@@ -9,6 +9,7 @@
 // flag; title and path are not the reader's to change.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "common/UiLanguage.h"
@@ -22,6 +23,9 @@ public:
     struct KeptState {
         bool boundToFile = false;
         bool modified = false;
+        // The undo history's saved point (CUndoHistory::SavedPoint): the
+        // history itself survives, as its states are file images too.
+        std::int64_t savedPoint = -1;
     };
 
     virtual ~CLanguageSwitchDocuments() = default;

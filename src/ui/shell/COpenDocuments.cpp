@@ -39,7 +39,7 @@ std::string COpenDocuments::Title(int index) const
 CLanguageSwitchDocuments::KeptState COpenDocuments::State(int index) const
 {
     const CQuillmarDoc& doc = Document(index).Doc();
-    return {doc.IsBoundToFile(), doc.IsModified()};
+    return {doc.IsBoundToFile(), doc.IsModified(), doc.History().SavedPoint()};
 }
 
 CharacterSaveResult COpenDocuments::FileImage(int index, std::string& bytes)
@@ -62,6 +62,6 @@ void COpenDocuments::Restore(int index, const KeptState& state)
     // The career plan is keyed by line names, which are the new language's now.
     if (doc.IsCareerMode())
         doc.Recalculate();
-    doc.SetModified(state.modified);
+    doc.RestoreSavedState(state.savedPoint, state.modified);
     doc.UpdateAllViews(1);
 }

@@ -92,6 +92,7 @@ void CQuillmarDoc::SetModified(bool modified)
         m_history.ForgetSaved();
     }
     SetModifiedFlag(modified);
+    NotifyHistoryChanged();
 }
 
 // Undo and redo --------------------------------------------------------------------
@@ -119,6 +120,7 @@ void CQuillmarDoc::FinishStep(StepName name, bool mergeable)
     // A change merged back to the saved state leaves the document unmodified.
     if (m_stepChangedContents || m_modified)
         SetModifiedFlag(m_history.IsModified());
+    NotifyHistoryChanged();
 }
 
 void CQuillmarDoc::ApplyHistoryState()
@@ -126,6 +128,14 @@ void CQuillmarDoc::ApplyHistoryState()
     RestoreCharacterBytes(*this, m_history.Current());
     SetModifiedFlag(m_history.IsModified());
     UpdateAllViews(1);
+    NotifyHistoryChanged();
+}
+
+void CQuillmarDoc::NotifyHistoryChanged()
+{
+    const std::vector<CDocumentObserver*> observers = m_observers;
+    for (CDocumentObserver* observer : observers)
+        observer->OnHistoryChanged();
 }
 
 bool CQuillmarDoc::Undo()

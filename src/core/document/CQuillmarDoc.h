@@ -25,6 +25,8 @@ public:
     // 0: contents changed; 1: settings or data language changed, rebuild the page.
     virtual void OnViewsUpdated(int hint) = 0;
     virtual void OnModifiedChanged(bool modified) = 0;
+    // A step was recorded, undone or redone, or the saved point moved.
+    virtual void OnHistoryChanged() {}
 };
 
 // Per-character option keys, spelled as stored.
@@ -180,6 +182,7 @@ private:
     void StartStep();
     void FinishStep(StepName name, bool mergeable);
     void ApplyHistoryState();
+    void NotifyHistoryChanged();
     StepName LineStep(StepKind kind, std::string_view line) const;
     int ClassIndex() const;
     std::int32_t SpecPointsAt(int classIndex, float level) const;

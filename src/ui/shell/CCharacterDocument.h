@@ -35,10 +35,13 @@ public:
 signals:
     void titleChanged();
     void modifiedChanged(bool modified);
+    // The document's undo history moved (Edit menu texts follow).
+    void historyChanged();
 
 private:
     void OnViewsUpdated(int) override {}
     void OnModifiedChanged(bool modified) override { emit modifiedChanged(modified); }
+    void OnHistoryChanged() override { emit historyChanged(); }
 
     CQuillmarDoc m_document;
     QString m_title;

@@ -30,6 +30,7 @@
 #include "document/ShareCode.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
+#include "shell/CEditMenu.h"
 #include "shell/CQuillmarApp.h"
 #include "shell/CQuillmarView.h"
 
@@ -72,6 +73,7 @@ CMainFrame::CMainFrame(CQuillmarApp& app, QWidget* parent) : QMainWindow(parent)
 
     CreateActions();
     CreateMenus();
+    m_editMenu = new CEditMenu(m_app, this);
 
     m_toolBar = addToolBar(m_app.Text(ui_text::kToolBarTitle));
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -79,6 +81,9 @@ CMainFrame::CMainFrame(CQuillmarApp& app, QWidget* parent) : QMainWindow(parent)
     m_toolBar->addAction(m_newAction);
     m_toolBar->addAction(m_openAction);
     m_toolBar->addAction(m_saveAction);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_editMenu->UndoAction());
+    m_toolBar->addAction(m_editMenu->RedoAction());
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_aboutAction);
 
@@ -213,6 +218,7 @@ void CMainFrame::ApplyIcons()
     m_openAction->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
     m_saveAction->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
     m_aboutAction->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
+    m_editMenu->ApplyIcons(*look);
 }
 
 void CMainFrame::FinishStartup()
@@ -331,6 +337,8 @@ void CMainFrame::UpdateMenus()
         menuBar()->clear();
         menuBar()->addMenu(m_fileMenu);
         if (hasDocument)
+            menuBar()->addMenu(m_editMenu->Menu());
+        if (hasDocument)
             menuBar()->addMenu(m_databaseMenu);
         menuBar()->addMenu(m_viewMenu);
         if (hasDocument)
@@ -345,6 +353,8 @@ void CMainFrame::UpdateMenus()
     UpdateDatabaseChecks();
     FillWindowMenu();
     UpdateTitle();
+    CChildFrame* current = CurrentChild();
+    m_editMenu->SetDocument(current ? &current->Document() : nullptr);
 }
 
 void CMainFrame::FillFileMenu()

@@ -13,6 +13,7 @@ class QMenu;
 class QToolBar;
 class CCharacterDocument;
 class CChildFrame;
+class CEditMenu;
 class CQuillmarApp;
 
 class CMainFrame : public QMainWindow {
@@ -89,6 +90,8 @@ private:
     QMenu* m_viewMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
+    // Undo and redo of the current document.
+    CEditMenu* m_editMenu = nullptr;
 
     QAction* m_newAction = nullptr;
     QAction* m_openAction = nullptr;

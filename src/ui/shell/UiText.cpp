@@ -204,6 +204,35 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kMasterLevelsTrackButton, "Wechselt zwischen den beiden Pfaden",
                 "Switches between the two tracks"},
     // -- end of master levels page texts
+    // Edit menu: undo and redo (2800-2899).
+    UiTextEntry{ui_text::kMenuEdit, "&Bearbeiten", "&Edit"},
+    UiTextEntry{ui_text::kMenuUndo, "&Rückgängig", "&Undo"},
+    UiTextEntry{ui_text::kMenuRedo, "&Wiederherstellen", "&Redo"},
+    UiTextEntry{ui_text::kMenuUndoStep, "&Rückgängig: %1", "&Undo %1"},
+    UiTextEntry{ui_text::kMenuRedoStep, "&Wiederherstellen: %1", "&Redo %1"},
+    UiTextEntry{ui_text::kStepLevel, "Stufe auf %2 setzen", "Set Level to %2"},
+    UiTextEntry{ui_text::kStepRealmRank, "Realm-Rang auf %2 setzen", "Set Realm Rank to %2"},
+    UiTextEntry{ui_text::kStepRealm, "Reich %1 wählen", "Choose Realm %1"},
+    UiTextEntry{ui_text::kStepRace, "Rasse %1 wählen", "Choose Race %1"},
+    UiTextEntry{ui_text::kStepClass, "Klasse %1 wählen", "Choose Class %1"},
+    UiTextEntry{ui_text::kStepRaiseStat, "%1 auf +%2 erhöhen", "Raise %1 to +%2"},
+    UiTextEntry{ui_text::kStepLowerStat, "%1 auf +%2 senken", "Lower %1 to +%2"},
+    UiTextEntry{ui_text::kStepExtraSpecPoints, "Zusätzliche Spezialisierungspunkte auf %2 setzen",
+                "Set Extra Specialisation Points to %2"},
+    UiTextEntry{ui_text::kStepCareerModeOn, "Karrieremodus einschalten", "Turn Career Mode On"},
+    UiTextEntry{ui_text::kStepCareerModeOff, "Karrieremodus ausschalten", "Turn Career Mode Off"},
+    UiTextEntry{ui_text::kStepRaiseLine, "%1 auf %2 steigern", "Raise %1 to %2"},
+    UiTextEntry{ui_text::kStepLowerLine, "%1 auf %2 senken", "Lower %1 to %2"},
+    UiTextEntry{ui_text::kStepRespecOn, "Respec auf Stufe %2 setzen", "Respec at Level %2"},
+    UiTextEntry{ui_text::kStepRespecOff, "Respec auf Stufe %2 entfernen", "Remove Respec at Level %2"},
+    UiTextEntry{ui_text::kStepSnapLevel, "Linien auf Stufe %2 festhalten", "Fix Lines at Level %2"},
+    UiTextEntry{ui_text::kStepClearLevel, "Plan auf Stufe %2 leeren", "Clear Plan at Level %2"},
+    UiTextEntry{ui_text::kStepAutoTrain, "Auto-Train von %1 ändern", "Change Auto-Train of %1"},
+    UiTextEntry{ui_text::kStepRealmAbility, "%1 auf Stufe %2 setzen", "Set %1 to Level %2"},
+    UiTextEntry{ui_text::kStepMasterLevelTrack, "Master-Level-Pfad wählen", "Choose Master-Level Track"},
+    UiTextEntry{ui_text::kStepMasterLevel, "Master-Level auf %2 setzen", "Set Master Level to %2"},
+    UiTextEntry{ui_text::kStepOption, "Seitenoption ändern", "Change Page Option"},
+    // -- end of edit menu texts
 };
 
 }  // namespace

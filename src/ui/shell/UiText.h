@@ -163,6 +163,35 @@ constexpr int kMasterLevelsSecondList = 2605;
 constexpr int kMasterLevelsDescription = 2606;
 constexpr int kMasterLevelsTrackButton = 2607;
 // -- end of master levels page ids
+// Edit menu: undo and redo (2800-2899). %1 in a step text is the record's
+// name, %2 the value.
+constexpr int kMenuEdit = 2800;
+constexpr int kMenuUndo = 2801;
+constexpr int kMenuRedo = 2802;
+constexpr int kMenuUndoStep = 2803;  // %1 the step
+constexpr int kMenuRedoStep = 2804;
+constexpr int kStepLevel = 2810;
+constexpr int kStepRealmRank = 2811;
+constexpr int kStepRealm = 2812;
+constexpr int kStepRace = 2813;
+constexpr int kStepClass = 2814;
+constexpr int kStepRaiseStat = 2815;
+constexpr int kStepLowerStat = 2816;
+constexpr int kStepExtraSpecPoints = 2817;
+constexpr int kStepCareerModeOn = 2818;
+constexpr int kStepCareerModeOff = 2819;
+constexpr int kStepRaiseLine = 2820;
+constexpr int kStepLowerLine = 2821;
+constexpr int kStepRespecOn = 2822;
+constexpr int kStepRespecOff = 2823;
+constexpr int kStepSnapLevel = 2824;
+constexpr int kStepClearLevel = 2825;
+constexpr int kStepAutoTrain = 2826;
+constexpr int kStepRealmAbility = 2827;
+constexpr int kStepMasterLevelTrack = 2828;
+constexpr int kStepMasterLevel = 2829;
+constexpr int kStepOption = 2830;
+// -- end of edit menu ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

@@ -277,7 +277,7 @@ void CMainFrameTest::languageSwitchRelabelsWhatIsShown()
     const std::string bytes = FileBytes(document->Doc());
     QVERIFY(document->IsModified());
 
-    QMenu* database = MenuAt(app.MainFrame(), 1);
+    QMenu* database = MenuAt(app.MainFrame(), 2);
     QAction* german = database->actions().at(0);
     QAction* english = database->actions().at(1);
     english->trigger();
@@ -316,7 +316,7 @@ void CMainFrameTest::failedLanguageSwitchLosesNothing()
     const std::string savedBytes = FileBytes(saved->Doc());
     const std::string changedBytes = FileBytes(changed->Doc());
 
-    QAction* english = MenuAt(app.MainFrame(), 1)->actions().at(1);
+    QAction* english = MenuAt(app.MainFrame(), 2)->actions().at(1);
     english->trigger();
     QCOMPARE(app.Database().Folder(), std::string("de"));
     QVERIFY(app.Database().IsLoaded());

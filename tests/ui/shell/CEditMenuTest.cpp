@@ -2,9 +2,11 @@
 // texts naming the step; a gesture (keys held on the level field, the master
 // level slider dragged) is one step; the modified flag follows the history.
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
@@ -94,17 +96,75 @@ private slots:
         redo->trigger();
         QCOMPARE(doc.GetLevel(), lowered);
         QVERIFY(!document.IsModified());
-        // The views rebuilt after the undo did not record a step of their own.
+        // The views rebuilt after the undo did not record a step of their own,
+        // nor does any page when it is shown.
         QVERIFY(!redo->isEnabled() && undo->isEnabled());
+        undo->trigger();
+        auto* tabs = frame->CurrentChild()->View()->findChild<QTabWidget*>();
+        QVERIFY(tabs && tabs->count() > 1);
+        const auto showEveryPage = [&] {
+            for (int i = 0; i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                QVERIFY2(redo->isEnabled(), qPrintable(tabs->tabText(i)));
+            }
+        };
+        showEveryPage();
+        redo->trigger();
+        // The same in career mode, where a level change moves through the plan.
+        doc.SetCareerMode(1);
+        doc.SetLevel(30.0f);
+        undo->trigger();
+        QCOMPARE(doc.GetLevel(), lowered);
+        showEveryPage();
+        redo->trigger();
+        QCOMPARE(doc.GetLevel(), 30.0f);
+        undo->trigger();
+        undo->trigger();
+        QVERIFY(!doc.IsCareerMode());
+        redo->trigger();
+        redo->trigger();
 
         // Through the keys, when the window has them.
         frame->activateWindow();
         if (QTest::qWaitForWindowActive(frame)) {
             QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(doc.GetLevel(), start);
-            QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);
             QCOMPARE(doc.GetLevel(), lowered);
+            QTest::keyClick(frame, Qt::Key_Y, Qt::ControlModifier);
+            QCOMPARE(doc.GetLevel(), 30.0f);
+            QTest::keyClick(frame, Qt::Key_Z, Qt::ControlModifier);
+            QTest::keyClick(frame, Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+            QCOMPARE(doc.GetLevel(), 30.0f);
         }
+    }
+
+    void historySurvivesADataLanguageSwitch()
+    {
+        CMainFrame* frame = start(UiLanguage::English);
+        frame->show();
+        QDir(m_folder.path()).mkpath(QStringLiteral("tmp"));
+        m_app->SetTemporaryFolderBase(m_folder.filePath(QStringLiteral("tmp")));
+        CCharacterDocument& document = frame->CurrentChild()->Document();
+        CQuillmarDoc& doc = document.Doc();
+        const std::string folder = m_app->Database().Folder();
+        const std::string other = folder == "de" ? "en" : "de";
+        doc.SetSpecLevel(doc.SkillLines().front(), 12);
+        doc.SetModified(false);
+        doc.AddStatRaise(1, 3);
+        QVERIFY(m_app->SwitchLanguage(other));
+        QCOMPARE(m_app->Database().Folder(), other);
+        QVERIFY(document.IsModified());
+        QCOMPARE(doc.History().StepCount(), std::size_t{2});
+        doc.Undo();
+        QVERIFY(!document.IsModified());  // the saved point stayed
+        // The step names the line in the new data language.
+        const QString line = QString::fromLatin1(doc.SkillLines().front().c_str());
+        QCOMPARE(action("UndoAction")->text(), QStringLiteral("&Undo Raise %1 to 12").arg(line));
+        doc.Undo();
+        QCOMPARE(doc.GetSpecLevel(doc.SkillLines().front()), 1);
+        doc.Redo();
+        doc.Redo();
+        QCOMPARE(doc.GetStatRaises()[1], 3);
+        QCOMPARE(doc.GetSpecLevel(doc.SkillLines().front()), 12);
     }
 
     void masterLevelSliderDragIsOneStep()

@@ -55,7 +55,10 @@ std::vector<PageRecord> PlanPages(const SheetContent& content, double printableH
         double rowY = y + kRowsBelowHeading;
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
             const double height = RowHeight(table.rows[i]);
-            if (rowY + height > bottom && slice->end > slice->first) {
+            // A heading row stays with the row after it.
+            const bool heading = table.rows[i].kind == RowKind::Heading && i + 1 < table.rows.size();
+            const double needed = height + (heading ? RowHeight(table.rows[i + 1]) : 0.0);
+            if (rowY + needed > bottom && slice->end > slice->first) {
                 pages.emplace_back();
                 slice = &pages.back().tables[static_cast<std::size_t>(id)];
                 *slice = {static_cast<int>(i), static_cast<int>(i), kContinuationTop};

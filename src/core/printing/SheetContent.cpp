@@ -153,7 +153,8 @@ SheetTable SpellsTable(CGameDatabase& database, const CQuillmarDoc& doc, const P
             continue;
         case spells_rules::RowKind::SpecHeader:
             base = false;
-            table.rows.push_back(HeadingRow(name));
+            if (!name.empty())
+                table.rows.push_back(HeadingRow(name));
             continue;
         case spells_rules::RowKind::Group:
             group = name;

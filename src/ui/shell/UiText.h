@@ -149,6 +149,35 @@ constexpr int kStylesLineFilter = 1802;     // accessible names
 constexpr int kStylesOpeningFilter = 1803;
 constexpr int kStylesDetail = 1804;
 // -- end of styles page ids
+// Character sheet printing (2600-2699).
+constexpr int kMenuExportPdf = 2600;
+constexpr int kPrintNoPrinter = 2601;
+constexpr int kPrintOptionsTitle = 2602;
+constexpr int kPrintStylesGroup = 2603;
+constexpr int kPrintNoStyles = 2604;
+constexpr int kPrintAllStyles = 2605;
+constexpr int kPrintStyleSort = 2606;
+constexpr int kPrintSortLineLevel = 2607;
+constexpr int kPrintSortLinePreceding = 2608;
+constexpr int kPrintSortLevel = 2609;
+constexpr int kPrintSortPrerequisite = 2610;
+constexpr int kPrintSpellsGroup = 2611;
+constexpr int kPrintNoSpells = 2612;
+constexpr int kPrintAllSpells = 2613;
+constexpr int kPrintSpellDescriptions = 2614;
+constexpr int kPrintRealmAbilitiesGroup = 2615;
+constexpr int kPrintNoRealmAbilities = 2616;
+constexpr int kPrintAllRealmAbilities = 2617;
+constexpr int kPrintPdfFailed = 2618;
+constexpr int kPrintPdfFilter = 2619;
+constexpr int kArgumentExportPdf = 2620;
+constexpr int kArgumentData = 2621;
+constexpr int kArgumentExportNeedsFile = 2622;
+constexpr int kArgumentBadData = 2623;
+constexpr int kPrintDataFailed = 2624;
+constexpr int kArgumentSetting = 2625;
+constexpr int kArgumentBadSetting = 2626;
+// -- end of printing ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

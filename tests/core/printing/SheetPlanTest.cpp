@@ -26,7 +26,8 @@ SheetContent WithRows(std::array<int, kTableCount> rowCounts, int linesPerRow = 
     for (std::size_t id = 0; id < kTableCount; ++id) {
         content.tables[id].included = rowCounts[id] >= 0;
         for (int i = 0; i < rowCounts[id]; ++i)
-            content.tables[id].rows.push_back({RowKind::Entry, {"x"}, std::vector<std::string>(linesPerRow, "y")});
+            content.tables[id].rows.push_back({i % 7 == 0 ? RowKind::Heading : RowKind::Entry, {"x"},
+                                               std::vector<std::string>(linesPerRow, "y")});
     }
     return content;
 }
@@ -98,6 +99,11 @@ TEST(SheetPlan, LongTablesContinueWithTheirRowRanges)
                 for (int i = slice.first; i < slice.end; ++i)
                     y += RowHeight(content.tables[id].rows[static_cast<std::size_t>(i)]);
                 EXPECT_LE(y, kLetterHeight - kBottomMargin + 1e-9);
+                // A heading row never ends a page before its table does.
+                const auto& rows = content.tables[id].rows;
+                if (slice.end < static_cast<int>(rows.size())) {
+                    EXPECT_EQ(rows[static_cast<std::size_t>(slice.end - 1)].kind, RowKind::Entry) << id << " " << p;
+                }
                 next = slice.end;
             }
             EXPECT_EQ(next, static_cast<int>(content.tables[id].rows.size())) << id;

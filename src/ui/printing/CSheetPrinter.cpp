@@ -20,6 +20,7 @@ using namespace sheet;
 constexpr double kDesignWidth = 7.5;  // the column widths below are for this width
 constexpr double kTableTextSize = 8.0;
 constexpr double kLineTextSize = 7.5;
+constexpr double kSmallestTextSize = 6.0;
 // Grid values stand right-aligned a little inside their 0.3-inch column.
 constexpr double kGridCellWidth = 0.26;
 constexpr double kCellPadding = 0.04;
@@ -241,9 +242,17 @@ void CSheetPrinter::DrawTable(CPrintPage& page, int id, const TableSlice& slice,
                            row.cells.empty() ? QString() : Q(row.cells.front()));
             page.Pop();
         } else {
-            for (std::size_t column = 0; column < row.cells.size() && column < table.columns.size(); ++column)
-                page.TextInBox(lefts[column] + kCellPadding, y, lefts[column + 1] - lefts[column] - kCellPadding,
-                               kRowHeight, Q(row.cells[column]));
+            for (std::size_t column = 0; column < row.cells.size() && column < table.columns.size(); ++column) {
+                const double width = lefts[column + 1] - lefts[column] - kCellPadding;
+                const QString text = Q(row.cells[column]);
+                // A text too wide for its cell gets a smaller size before it is clipped.
+                page.Push();
+                const double wide = page.TextWidth(text);
+                if (wide > width)
+                    page.SetSize(std::max(kSmallestTextSize, kTableTextSize * width / wide));
+                page.TextInBox(lefts[column] + kCellPadding, y, width, kRowHeight, text);
+                page.Pop();
+            }
         }
         if (lines && !row.lines.empty()) {
             page.Push();

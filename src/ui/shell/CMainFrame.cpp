@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 
 #include "database/CGameDatabase.h"
 #include "document/ShareCode.h"
+#include "printing/CSheetPrintCommands.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
 #include "shell/CQuillmarApp.h"
@@ -79,6 +81,7 @@ CMainFrame::CMainFrame(CQuillmarApp& app, QWidget* parent) : QMainWindow(parent)
     m_toolBar->addAction(m_newAction);
     m_toolBar->addAction(m_openAction);
     m_toolBar->addAction(m_saveAction);
+    m_toolBar->addAction(m_printAction);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_aboutAction);
 
@@ -131,8 +134,21 @@ void CMainFrame::CreateActions()
     m_printAction = action(ui_text::kMenuPrint, QKeySequence::Print);
     m_printPreviewAction = action(ui_text::kMenuPrintPreview);
     m_printSetupAction = action(ui_text::kMenuPrinterSetup);
-    for (QAction* printing : {m_printAction, m_printPreviewAction, m_printSetupAction})
-        printing->setEnabled(false);
+    m_exportPdfAction = action(ui_text::kMenuExportPdf);
+    m_printCommands = new CSheetPrintCommands(m_app, this);
+    const auto onSheet = [this](void (CSheetPrintCommands::*command)(CCharacterDocument&)) {
+        return [this, command] {
+            if (CChildFrame* child = CurrentChild())
+                (m_printCommands->*command)(child->Document());
+        };
+    };
+    connect(m_printAction, &QAction::triggered, this, onSheet(&CSheetPrintCommands::Print));
+    connect(m_printPreviewAction, &QAction::triggered, this, onSheet(&CSheetPrintCommands::Preview));
+    connect(m_printSetupAction, &QAction::triggered, m_printCommands, &CSheetPrintCommands::PageSetup);
+    connect(m_exportPdfAction, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = CurrentChild())
+            m_printCommands->ExportPdf(child->Document());
+    });
     CreateShareCodeActions();
     m_recentPlaceholder = action(ui_text::kMenuRecentFile);
     m_recentPlaceholder->setEnabled(false);
@@ -213,6 +229,7 @@ void CMainFrame::ApplyIcons()
     m_openAction->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
     m_saveAction->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
     m_aboutAction->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
+    m_printAction->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
 }
 
 void CMainFrame::FinishStartup()
@@ -340,7 +357,8 @@ void CMainFrame::UpdateMenus()
     }
     for (QAction* documentCommand :
          {m_closeAction, m_saveAction, m_saveAsAction, m_newWindowAction, m_cascadeAction, m_tileAction,
-          m_arrangeAction, m_germanAction, m_englishAction})
+          m_arrangeAction, m_germanAction, m_englishAction, m_printAction, m_printPreviewAction,
+          m_exportPdfAction})
         documentCommand->setEnabled(hasDocument);
     UpdateDatabaseChecks();
     FillWindowMenu();
@@ -398,6 +416,7 @@ void CMainFrame::FillFileMenu()
     m_fileMenu->addAction(m_printAction);
     m_fileMenu->addAction(m_printPreviewAction);
     m_fileMenu->addAction(m_printSetupAction);
+    m_fileMenu->addAction(m_exportPdfAction);
     m_fileMenu->addSeparator();
     addRecent();
     m_fileMenu->addSeparator();

@@ -204,6 +204,35 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kMasterLevelsTrackButton, "Wechselt zwischen den beiden Pfaden",
                 "Switches between the two tracks"},
     // -- end of master levels page texts
+    // Character sheet printing (2700-2799).
+    UiTextEntry{ui_text::kMenuExportPdf, "Als PDF exportieren...", "Export as PDF..."},
+    UiTextEntry{ui_text::kPrintNoPrinter, "Kein Drucker gefunden.", "No printer found."},
+    UiTextEntry{ui_text::kPrintOptionsTitle, "Druckoptionen", "Print options"},
+    UiTextEntry{ui_text::kPrintStylesGroup, "Styles", "Styles"},
+    UiTextEntry{ui_text::kPrintNoStyles, "Keine Styles drucken", "Leave the styles out"},
+    UiTextEntry{ui_text::kPrintAllStyles, "Alle Styles", "All styles"},
+    UiTextEntry{ui_text::kPrintStyleSort, "Sortierung", "Order"},
+    UiTextEntry{ui_text::kPrintSortLineLevel, "Nach Linie und Level", "By line, then level"},
+    UiTextEntry{ui_text::kPrintSortLinePreceding, "Nach Linie und Vorstyle", "By line, then preceding style"},
+    UiTextEntry{ui_text::kPrintSortLevel, "Nur nach Level", "By level only"},
+    UiTextEntry{ui_text::kPrintSortPrerequisite, "Nach Vorbedingung", "By prerequisite"},
+    UiTextEntry{ui_text::kPrintSpellsGroup, "Spells", "Spells"},
+    UiTextEntry{ui_text::kPrintNoSpells, "Keine Spells drucken", "Leave the spells out"},
+    UiTextEntry{ui_text::kPrintAllSpells, "Alle Spells", "All spells"},
+    UiTextEntry{ui_text::kPrintSpellDescriptions, "Spell-Beschreibungen drucken", "Print spell descriptions"},
+    UiTextEntry{ui_text::kPrintRealmAbilitiesGroup, "Realm-Abilities", "Realm abilities"},
+    UiTextEntry{ui_text::kPrintNoRealmAbilities, "Keine RAs drucken", "Leave the realm abilities out"},
+    UiTextEntry{ui_text::kPrintAllRealmAbilities, "Alle RAs", "All realm abilities"},
+    UiTextEntry{ui_text::kPrintPdfFailed, "Die PDF-Datei %1 konnte nicht geschrieben werden:\n%2", "The PDF file %1 could not be written:\n%2"},
+    UiTextEntry{ui_text::kPrintPdfFilter, "PDF-Dateien (*.pdf)", "PDF files (*.pdf)"},
+    UiTextEntry{ui_text::kArgumentExportPdf, "Schreibt den Charakterbogen der Datei als PDF und beendet sich, ohne ein Fenster zu zeigen.", "Writes the file's character sheet as PDF and exits without showing a window."},
+    UiTextEntry{ui_text::kArgumentData, "Spieldaten: de oder en (sonst die Einstellung).", "Game data: de or en (else the setting)."},
+    UiTextEntry{ui_text::kArgumentExportNeedsFile, "--export-pdf braucht genau eine Charakterdatei.", "--export-pdf needs exactly one character file."},
+    UiTextEntry{ui_text::kArgumentBadData, "Unbekannte Spieldaten: %1 (de oder en).", "Unknown game data: %1 (de or en)."},
+    UiTextEntry{ui_text::kPrintDataFailed, "Die Spieldaten konnten nicht geladen werden.", "The game data could not be loaded."},
+    UiTextEntry{ui_text::kArgumentSetting, "Überschreibt eine Einstellung für diesen Export (z. B. PrintAllSpells=1).", "Overrides a setting for this export (for example PrintAllSpells=1)."},
+    UiTextEntry{ui_text::kArgumentBadSetting, "Keine Einstellung der Form KEY=ZAHL: %1", "Not a setting of the form KEY=NUMBER: %1"},
+    // -- end of printing texts
 };
 
 }  // namespace

@@ -163,6 +163,35 @@ constexpr int kMasterLevelsSecondList = 2605;
 constexpr int kMasterLevelsDescription = 2606;
 constexpr int kMasterLevelsTrackButton = 2607;
 // -- end of master levels page ids
+// Character sheet printing (2700-2799).
+constexpr int kMenuExportPdf = 2700;
+constexpr int kPrintNoPrinter = 2701;
+constexpr int kPrintOptionsTitle = 2702;
+constexpr int kPrintStylesGroup = 2703;
+constexpr int kPrintNoStyles = 2704;
+constexpr int kPrintAllStyles = 2705;
+constexpr int kPrintStyleSort = 2706;
+constexpr int kPrintSortLineLevel = 2707;
+constexpr int kPrintSortLinePreceding = 2708;
+constexpr int kPrintSortLevel = 2709;
+constexpr int kPrintSortPrerequisite = 2710;
+constexpr int kPrintSpellsGroup = 2711;
+constexpr int kPrintNoSpells = 2712;
+constexpr int kPrintAllSpells = 2713;
+constexpr int kPrintSpellDescriptions = 2714;
+constexpr int kPrintRealmAbilitiesGroup = 2715;
+constexpr int kPrintNoRealmAbilities = 2716;
+constexpr int kPrintAllRealmAbilities = 2717;
+constexpr int kPrintPdfFailed = 2718;
+constexpr int kPrintPdfFilter = 2719;
+constexpr int kArgumentExportPdf = 2720;
+constexpr int kArgumentData = 2721;
+constexpr int kArgumentExportNeedsFile = 2722;
+constexpr int kArgumentBadData = 2723;
+constexpr int kPrintDataFailed = 2724;
+constexpr int kArgumentSetting = 2725;
+constexpr int kArgumentBadSetting = 2726;
+// -- end of printing ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

@@ -16,6 +16,7 @@
 #include "common/CPrompt.h"
 #include "common/FileIo.h"
 #include "common/UiLanguage.h"
+#include "common/Windows1252.h"
 #include "database/CGameDatabase.h"
 #include "database/DataFileCheck.h"
 #include "database/DataRoot.h"
@@ -23,6 +24,7 @@
 #include "document/CAppSettings.h"
 #include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
+#include "document/CharacterComparison.h"
 #include "document/CharacterFile.h"
 #include "document/ShareCode.h"
 
@@ -237,6 +239,30 @@ int Unshare(const CommonOptions& options, const std::string& code, const std::st
     return saved.ok ? 0 : Fail(saved.error);
 }
 
+// Exit 0 when the two characters are alike in every compared value, 1 when not (as diff does).
+int Diff(const CommonOptions& options, const std::string& first, const std::string& second)
+{
+    Workbench bench(options);
+    CQuillmarDoc other(bench.database, bench.settings);
+    for (const auto& [doc, file] : {std::pair<CQuillmarDoc*, const std::string*>{&bench.doc, &first}, {&other, &second}}) {
+        const CharacterLoadResult loaded = LoadCharacterFile(*doc, *file, &bench.prompt, bench.language);
+        if (!loaded.Ok())
+            return Fail(loaded.error) + 1;
+    }
+    OrderedJson fields = OrderedJson::array();
+    bool differs = false;
+    for (const ComparedField& field : CompareCharacters(bench.database, bench.doc, other)) {
+        fields.push_back({{"name", Windows1252ToUtf8(field.name)},
+                          {"a", Windows1252ToUtf8(field.a)},
+                          {"b", Windows1252ToUtf8(field.b)},
+                          {"delta", field.delta ? OrderedJson(*field.delta) : OrderedJson()},
+                          {"differs", field.differs}});
+        differs = differs || field.differs;
+    }
+    std::cout << OrderedJson{{"fields", std::move(fields)}}.dump(2) << '\n';
+    return differs ? 1 : 0;
+}
+
 std::string DefaultSettingsFile()
 {
     const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
@@ -322,6 +348,13 @@ int main(int argc, char** argv)
     unshare->add_option("out", unshareOut, "Where to write the character file")->required();
     addData(unshare);
 
+    std::string diffFirst, diffSecond;
+    CLI::App* diff = app.add_subcommand(
+        "diff", "Compare two characters as JSON; exit 0 when alike, 1 when they differ, 2 when one cannot be read");
+    diff->add_option("a", diffFirst, "The first character file")->required();
+    diff->add_option("b", diffSecond, "The second character file")->required();
+    addData(diff);
+
     std::string pageName, pageFile;
     std::vector<std::string> optionOverrides;
     PageRequest pageRequest;
@@ -355,6 +388,8 @@ int main(int argc, char** argv)
         return Show(options, characterFile);
     if (upgrade->parsed())
         return Upgrade(options, upgradeIn, upgradeOut);
+    if (diff->parsed())
+        return Diff(options, diffFirst, diffSecond);
     if (share->parsed())
         return Share(options, shareFile);
     if (unshare->parsed())

@@ -178,6 +178,23 @@ class CliTest(unittest.TestCase):
             self.assertIn("code", result.stderr)
             self.assertFalse(os.path.exists(os.path.join(self.folder.name, "bad.chr")))
 
+    def test_diff_exits_like_diff_and_lists_signed_deltas(self):
+        a, b = os.path.join(CHR, "v2002.chr"), os.path.join(CHR, "v2003.chr")
+        common = ["--data-root", DATA_ROOT, "--data", "en", "--lang", "en"]
+        same = run("diff", a, a, *common)
+        self.assertEqual(same.returncode, 0, same.stderr)
+        self.assertFalse(any(field["differs"] for field in json.loads(same.stdout)["fields"]))
+        other = run("diff", a, b, *common)
+        self.assertEqual(other.returncode, 1)
+        fields = {field["name"]: field for field in json.loads(other.stdout)["fields"]}
+        level = fields["Level"]
+        self.assertTrue(level["differs"] and level["delta"] is None)
+        for field in fields.values():
+            if field["delta"] is not None:
+                self.assertEqual(field["delta"], int(field["b"]) - int(field["a"]))
+                self.assertEqual(field["differs"], field["delta"] != 0)
+        self.assertEqual(run("diff", a, os.path.join(self.folder.name, "missing.chr"), *common).returncode, 2)
+
     def test_upgrade_writes_the_current_version_with_the_same_character(self):
         for path in sorted(glob.glob(os.path.join(CHR, "*.chr"))):
             with self.subTest(file=os.path.basename(path)):

@@ -251,7 +251,7 @@ int Diff(const CommonOptions& options, const std::string& first, const std::stri
     }
     OrderedJson fields = OrderedJson::array();
     bool differs = false;
-    for (const ComparedField& field : CompareCharacters(bench.database, bench.doc, other)) {
+    for (const ComparedField& field : CompareCharacters(bench.database, bench.doc, other, bench.language)) {
         fields.push_back({{"name", Windows1252ToUtf8(field.name)},
                           {"a", Windows1252ToUtf8(field.a)},
                           {"b", Windows1252ToUtf8(field.b)},

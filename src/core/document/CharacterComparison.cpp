@@ -12,8 +12,23 @@
 
 namespace {
 
-constexpr std::array<const char*, kStatCount> kStatNames = {"Strength",     "Constitution", "Dexterity", "Quickness",
-                                                           "Intelligence", "Piety",        "Empathy",   "Charisma"};
+// The names of the fields, English and German.
+enum Name : std::size_t {
+    kRealm, kRace, kClass, kLevel, kRealmRank, kRealmRankCode,
+    kStrength, kConstitution, kDexterity, kQuickness, kIntelligence, kPiety, kEmpathy, kCharisma,
+    kPointsEarned, kPointsSpent, kPointsLeft, kLinePrefix, kRealmAbilityPrefix, kRealmAbilityNfPrefix,
+    kMasterLevelTrack, kMasterLevel, kNameCount
+};
+constexpr std::array<std::array<const char*, 2>, kNameCount> kNames = {{
+    {"Realm", "Reich"}, {"Race", "Rasse"}, {"Class", "Klasse"}, {"Level", "Level"},
+    {"Realm rank", "Reichsrang"}, {"Realm rank code", "Reichsrang-Code"},
+    {"Strength", "St\xE4rke"}, {"Constitution", "Konstitution"}, {"Dexterity", "Geschicklichkeit"},
+    {"Quickness", "Schnelligkeit"}, {"Intelligence", "Intelligenz"}, {"Piety", "Fr\xF6mmigkeit"},
+    {"Empathy", "Empathie"}, {"Charisma", "Charisma"},
+    {"Skill points earned", "Skillpunkte erhalten"}, {"Skill points spent", "Skillpunkte ausgegeben"},
+    {"Skill points left", "Skillpunkte \xFC" "brig"}, {"Line ", "Linie "}, {"RA ", "RA "}, {"RA NF ", "RA NF "},
+    {"Master-level track", "Master-Level-Pfad"}, {"Master level", "Master-Level"},
+}};
 
 // What one character shows, gathered while its selection is active.
 struct Values {
@@ -36,36 +51,38 @@ std::string LevelText(float level)
     return text;
 }
 
-Values Gather(CGameDatabase& database, const CQuillmarDoc& doc)
+Values Gather(CGameDatabase& database, const CQuillmarDoc& doc, UiLanguage language)
 {
+    const std::size_t german = language == UiLanguage::German ? 1 : 0;
+    const auto name = [german](Name id) { return std::string(kNames[id][german]); };
     doc.ActivateSelection();
     Values values;
-    values.Text("Realm", doc.GetRealm());
-    values.Text("Race", doc.GetRace());
-    values.Text("Class", doc.GetClass());
-    values.Text("Level", LevelText(doc.GetLevel()));
-    values.Text("Realm rank", realm_rank::CodeText(doc.GetRealmRank()));
-    values.Number("Realm rank code", doc.GetRealmRank());
+    values.Text(name(kRealm), doc.GetRealm());
+    values.Text(name(kRace), doc.GetRace());
+    values.Text(name(kClass), doc.GetClass());
+    values.Text(name(kLevel), LevelText(doc.GetLevel()));
+    values.Text(name(kRealmRank), realm_rank::CodeText(doc.GetRealmRank()));
+    values.Number(name(kRealmRankCode), doc.GetRealmRank());
     const StatValues totals = doc.GetStatTotals();
     for (int stat = 0; stat < kStatCount; ++stat)
-        values.Number(kStatNames[static_cast<std::size_t>(stat)], totals[static_cast<std::size_t>(stat)]);
+        values.Number(name(static_cast<Name>(kStrength + stat)), totals[static_cast<std::size_t>(stat)]);
     const skills_rules::SkillPoints points = skills_rules::Points(doc);
-    values.Number("Skill points earned", points.earned);
-    values.Number("Skill points spent", points.used);
-    values.Number("Skill points left", points.rest);
+    values.Number(name(kPointsEarned), points.earned);
+    values.Number(name(kPointsSpent), points.used);
+    values.Number(name(kPointsLeft), points.rest);
     for (const std::string& line : database.StyleLineNames())
-        values.Number("Line " + line, doc.GetSpecLevel(line));
+        values.Number(name(kLinePrefix) + line, doc.GetSpecLevel(line));
     for (const std::string& line : database.SpellLineNames())
-        values.Number("Line " + line, doc.GetSpecLevel(line));
+        values.Number(name(kLinePrefix) + line, doc.GetSpecLevel(line));
     for (const NamedValue& ability : doc.RealmAbilities())
         if (ability.value != 0)
-            values.Number("RA " + ability.key, ability.value);
+            values.Number(name(kRealmAbilityPrefix) + ability.key, ability.value);
     for (const NamedValue& ability : doc.RealmAbilitiesNf())
         if (ability.value != 0)
-            values.Number("RA NF " + ability.key, ability.value);
+            values.Number(name(kRealmAbilityNfPrefix) + ability.key, ability.value);
     const ClassTrackNames tracks = database.MasterLevelTracks();
-    values.Text("Master-level track", doc.GetMasterLevelOption() == 0 ? tracks.first : tracks.second);
-    values.Number("Master level", doc.GetMasterLevel());
+    values.Text(name(kMasterLevelTrack), doc.GetMasterLevelOption() == 0 ? tracks.first : tracks.second);
+    values.Number(name(kMasterLevel), doc.GetMasterLevel());
     return values;
 }
 
@@ -78,11 +95,12 @@ std::string DeltaText(const std::optional<long long>& delta)
     return (*delta > 0 ? "+" : "") + std::to_string(*delta);
 }
 
-std::vector<ComparedField> CompareCharacters(CGameDatabase& database, const CQuillmarDoc& a, const CQuillmarDoc& b)
+std::vector<ComparedField> CompareCharacters(CGameDatabase& database, const CQuillmarDoc& a, const CQuillmarDoc& b,
+                                             UiLanguage language)
 {
     const DatabaseSelection remembered = database.Selection();
-    const Values first = Gather(database, a);
-    const Values second = Gather(database, b);
+    const Values first = Gather(database, a, language);
+    const Values second = Gather(database, b, language);
     database.RestoreSelection(remembered);
 
     std::vector<ComparedField> fields;

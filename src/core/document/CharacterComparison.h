@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/UiLanguage.h"
+
 class CGameDatabase;
 class CQuillmarDoc;
 
@@ -20,8 +22,10 @@ struct ComparedField {
     bool differs = false;
 };
 
-// The database's selection is put back as it was.
-std::vector<ComparedField> CompareCharacters(CGameDatabase& database, const CQuillmarDoc& a, const CQuillmarDoc& b);
+// Field names in the interface language (line and ability names as the data
+// spells them). The database's selection is put back as it was.
+std::vector<ComparedField> CompareCharacters(CGameDatabase& database, const CQuillmarDoc& a, const CQuillmarDoc& b,
+                                             UiLanguage language = UiLanguage::English);
 
 // "+3", "-2", "0"; empty for no number.
 std::string DeltaText(const std::optional<long long>& delta);

@@ -32,6 +32,7 @@
 #include "printing/CSheetPrintCommands.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
+#include "shell/CCompareWindow.h"
 #include "shell/CQuillmarApp.h"
 #include "shell/CQuillmarView.h"
 
@@ -181,6 +182,13 @@ void CMainFrame::CreateActions()
     connect(m_cascadeAction, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     m_tileAction = action(ui_text::kMenuTile);
     connect(m_tileAction, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
+    m_compareAction = action(ui_text::kMenuCompare);
+    connect(m_compareAction, &QAction::triggered, this, [this] {
+        if (!m_compareWindow)
+            m_compareWindow = new CCompareWindow(m_app, this);
+        m_compareWindow->show();
+        m_compareWindow->raise();
+    });
     m_arrangeAction = action(ui_text::kMenuArrangeIcons);
     connect(m_arrangeAction, &QAction::triggered, this, &CMainFrame::ArrangeIcons);
 
@@ -433,6 +441,7 @@ void CMainFrame::FillWindowMenu()
     m_windowMenu->addAction(m_cascadeAction);
     m_windowMenu->addAction(m_tileAction);
     m_windowMenu->addAction(m_arrangeAction);
+    m_windowMenu->addAction(m_compareAction);
     const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
     if (windows.isEmpty())
         return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QActionGroup;
 class QLabel;
@@ -13,6 +14,7 @@ class QMenu;
 class QToolBar;
 class CCharacterDocument;
 class CChildFrame;
+class CCompareWindow;
 class CQuillmarApp;
 class CSheetPrintCommands;
 
@@ -109,6 +111,8 @@ private:
     QAction* m_copyShareCodeAction = nullptr;
     QAction* m_openShareCodeAction = nullptr;
     QAction* m_pasteShareCodeAction = nullptr;
+    QAction* m_compareAction = nullptr;
+    QPointer<CCompareWindow> m_compareWindow;
     QList<QAction*> m_recentActions;
     QActionGroup* m_languageGroup = nullptr;
     QAction* m_germanAction = nullptr;

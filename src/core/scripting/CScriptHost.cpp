@@ -1,0 +1,504 @@
+#include "scripting/CScriptHost.h"
+
+#include <lauxlib.h>
+#include <lua.h>
+#include <lualib.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <system_error>
+
+#include "common/CPrompt.h"
+#include "common/FileIo.h"
+#include "database/CGameDatabase.h"
+#include "document/CQuillmarDoc.h"
+
+namespace {
+
+constexpr int kHookInterval = 1000;  // instructions between two looks at the clock
+constexpr std::string_view kCancelHint = "\n(use 'cancel' to deactivate script till reload)";
+constexpr const char* kStopped = "stopped by the host";
+
+// A message is cut so that it fits a buffer of kMessageBuffer bytes with its terminator.
+void CutToBuffer(std::string& text, std::size_t reserved = 0)
+{
+    const std::size_t room = CScriptHost::kMessageBuffer - 1 - reserved;
+    if (text.size() > room)
+        text.resize(room);
+}
+
+// Strings as they are, numbers in Lua's own form; other values have no text.
+// Works on a copy so that a number on the stack stays a number.
+bool TextOf(lua_State* state, int index, std::string& text)
+{
+    const int type = lua_type(state, index);
+    if (type != LUA_TSTRING && type != LUA_TNUMBER)
+        return false;
+    lua_pushvalue(state, index);
+    std::size_t length = 0;
+    const char* bytes = lua_tolstring(state, -1, &length);
+    text.append(bytes, length);
+    lua_pop(state, 1);
+    return true;
+}
+
+int OpenLibraries(lua_State* state)
+{
+    const luaL_Reg libraries[] = {
+        {"", luaopen_base},
+        {LUA_IOLIBNAME, luaopen_io},
+        {LUA_STRLIBNAME, luaopen_string},
+        {LUA_TABLIBNAME, luaopen_table},
+        {LUA_MATHLIBNAME, luaopen_math},
+        {LUA_DBLIBNAME, luaopen_debug},
+    };
+    for (const luaL_Reg& library : libraries) {
+        lua_pushcfunction(state, library.func);
+        lua_pushstring(state, library.name);
+        lua_call(state, 1, 0);
+    }
+    // io.popen runs shell commands; debug.sethook would take the time guard away;
+    // newproxy makes userdata whose finalizer runs with hooks off.
+    lua_getglobal(state, LUA_IOLIBNAME);
+    lua_pushnil(state);
+    lua_setfield(state, -2, "popen");
+    // Reading the process's standard input would block the program for good.
+    lua_getfield(state, -1, "input");
+    lua_pushliteral(state, "/dev/null");
+    lua_call(state, 1, 1);
+    lua_setfield(state, -2, "stdin");
+    lua_pop(state, 1);
+    lua_getglobal(state, LUA_DBLIBNAME);
+    lua_pushnil(state);
+    lua_setfield(state, -2, "sethook");
+    lua_pop(state, 1);
+    lua_pushnil(state);
+    lua_setglobal(state, "newproxy");
+    return 0;
+}
+
+const char* Text(UiLanguage language, const char* german, const char* english)
+{
+    return language == UiLanguage::German ? german : english;
+}
+
+}  // namespace
+
+CScriptHost::CScriptHost(CPrompt& prompt, UiLanguage language, CScriptPage* page, ScriptLimits limits)
+    : m_prompt(prompt), m_language(language), m_page(page), m_limits(limits)
+{
+}
+
+CScriptHost::~CScriptHost()
+{
+    Close();
+}
+
+CScriptHost* CScriptHost::HostOf(lua_State* state)
+{
+    // The allocator's data is the host: no script can reach or change it.
+    void* host = nullptr;
+    lua_getallocf(state, &host);
+    return static_cast<CScriptHost*>(host);
+}
+
+void* CScriptHost::Allocate(void* ud, void* block, std::size_t oldSize, std::size_t newSize)
+{
+    auto* host = static_cast<CScriptHost*>(ud);
+    if (block == nullptr)
+        oldSize = 0;
+    if (newSize == 0) {
+        std::free(block);
+        host->m_used -= std::min(host->m_used, oldSize);
+        return nullptr;
+    }
+    if (newSize > oldSize && host->m_capActive && host->m_used - std::min(host->m_used, oldSize) + newSize > host->m_limits.memoryCap) {
+        host->m_stop = Stop::Memory;
+        return nullptr;
+    }
+    void* grown = std::realloc(block, newSize);
+    if (grown == nullptr)
+        return newSize <= oldSize ? block : nullptr;  // Lua counts on a shrink never failing
+    host->m_used = host->m_used - std::min(host->m_used, oldSize) + newSize;
+    return grown;
+}
+
+void CScriptHost::CountHook(lua_State* state, lua_Debug*)
+{
+    CScriptHost* host = HostOf(state);
+    if (host->m_stop == Stop::None && std::chrono::steady_clock::now() >= host->m_deadline)
+        host->m_stop = Stop::Timeout;
+    if (host->m_stop == Stop::None)
+        return;
+    // From now on every instruction fails, so a pcall in the script cannot
+    // swallow the stop: its caller's next instruction raises it again.
+    lua_sethook(state, CountHook, LUA_MASKCOUNT, 1);
+    if (state != host->m_state)
+        lua_sethook(host->m_state, CountHook, LUA_MASKCOUNT, 1);
+    lua_pushstring(state, kStopped);
+    lua_error(state);
+}
+
+bool CScriptHost::Open()
+{
+    if (m_state != nullptr)
+        return true;
+    m_used = 0;
+    m_stop = Stop::None;
+    m_capActive = false;
+    m_state = lua_newstate(&CScriptHost::Allocate, this);
+    if (m_state == nullptr)
+        return false;
+    if (lua_cpcall(m_state, OpenLibraries, nullptr) != 0) {
+        std::string text;
+        TextOf(m_state, -1, text);
+        Debug(text);
+        Close();
+        return false;
+    }
+    lua_settop(m_state, 0);
+    lua_register(m_state, "loadstring", &CScriptHost::LoadString);
+    lua_register(m_state, "load", &CScriptHost::Load);
+    lua_register(m_state, "loadfile", &CScriptHost::LoadFile);
+    lua_register(m_state, "dofile", &CScriptHost::DoFile);
+    lua_register(m_state, "log", &CScriptHost::Log);
+    return true;
+}
+
+void CScriptHost::RegisterPageFunctions(const CQuillmarDoc& doc)
+{
+    if (m_state == nullptr)
+        return;
+    m_doc = &doc;
+    lua_register(m_state, "output", &CScriptHost::Output);
+    lua_register(m_state, "GetRRLevel", &CScriptHost::GetRRLevel);
+    lua_register(m_state, "GetSpec", &CScriptHost::GetSpec);
+}
+
+void CScriptHost::SetGlobalString(const char* name, std::string_view text)
+{
+    if (m_state == nullptr)
+        return;
+    lua_pushlstring(m_state, text.data(), text.size());
+    lua_setglobal(m_state, name);
+}
+
+void CScriptHost::SetGlobalNumber(const char* name, double number)
+{
+    if (m_state == nullptr)
+        return;
+    lua_pushnumber(m_state, number);
+    lua_setglobal(m_state, name);
+}
+
+void CScriptHost::SetCharacterGlobals(const CQuillmarDoc& doc)
+{
+    const CGameDatabase& database = doc.Database();
+    SetGlobalString("char_class", database.ClassName());
+    SetGlobalNumber("char_rr", doc.GetRealmRank());
+    SetGlobalNumber("char_level", doc.GetLevel());
+    SetGlobalString("char_realm", database.RealmNameOfSelection());
+    SetGlobalNumber("char_realmid", database.Selection().realm);
+    static constexpr const char* kStatGlobals[kStatCount] = {"char_STRra", "char_CONra", "char_DEXra", "char_QUIra",
+                                                             "char_INTra", "char_PIEra", "char_EMPra", "char_CHAra"};
+    const StatValues totals = doc.GetStatTotals();
+    for (std::size_t stat = 0; stat < totals.size(); ++stat)
+        SetGlobalNumber(kStatGlobals[stat], totals[stat]);
+}
+
+ScriptOutcome CScriptHost::Run(const CQuillmarDoc& doc, const std::filesystem::path& script)
+{
+    m_errors.clear();
+    if (!Open())
+        return ScriptOutcome::Failed;
+    RegisterPageFunctions(doc);
+    SetCharacterGlobals(doc);
+    if (m_page != nullptr)
+        m_page->ScriptRunStarting();
+    const ScriptOutcome outcome = RunFile(script);
+    Close();
+    return outcome;
+}
+
+ScriptOutcome CScriptHost::RunFile(const std::filesystem::path& script)
+{
+    if (m_disabled)
+        return ScriptOutcome::Disabled;
+    if (m_state == nullptr)
+        return ScriptOutcome::Failed;
+    lua_settop(m_state, 0);
+    m_stop = Stop::None;
+    m_deadline = std::chrono::steady_clock::now() + m_limits.timeBudget;
+    lua_sethook(m_state, &CScriptHost::CountHook, LUA_MASKCOUNT, kHookInterval);
+    m_capActive = true;
+    int status = LoadScriptFile(script);
+    if (status == 0)
+        status = lua_pcall(m_state, 0, 0, 0);
+    // What follows only reports; it must not fail for want of memory.
+    m_capActive = false;
+    lua_sethook(m_state, nullptr, 0, 0);
+    if (status == 0)
+        return ScriptOutcome::Completed;
+    if (m_stop != Stop::None) {
+        lua_settop(m_state, 0);
+        const std::string message = StopMessage(script);
+        lua_pushlstring(m_state, message.data(), message.size());
+    }
+    ReportError();
+    return ScriptOutcome::Failed;
+}
+
+std::string CScriptHost::StopMessage(const std::filesystem::path& script) const
+{
+    const std::string name = script.filename().string();
+    if (m_stop == Stop::Timeout)
+        return name +
+               Text(m_language, ": Das Script lief länger als ", ": the script took too long (more than ") +
+               std::to_string(m_limits.timeBudget.count()) +
+               Text(m_language, " ms) und wurde angehalten.", " ms) and was stopped.");
+    return name + Text(m_language, ": Das Script brauchte mehr als ", ": the script needed more than ") +
+           std::to_string(m_limits.memoryCap >> 20) +
+           Text(m_language, " MiB Speicher und wurde angehalten.", " MiB of memory and was stopped.");
+}
+
+void CScriptHost::ReportError()
+{
+    if (m_state == nullptr)
+        return;
+    std::string message;
+    while (lua_gettop(m_state) > 0) {
+        switch (lua_type(m_state, -1)) {
+        case LUA_TSTRING:
+        case LUA_TNUMBER:
+            TextOf(m_state, -1, message);
+            message += '\n';
+            break;
+        case LUA_TBOOLEAN:
+            message += lua_toboolean(m_state, -1) ? "true\n" : "false\n";
+            break;
+        case LUA_TTABLE:
+            Debug("script returned a table");
+            break;
+        default:
+            Debug("script returned unknown param");
+            break;
+        }
+        lua_pop(m_state, 1);
+    }
+    CutToBuffer(message, kCancelHint.size());
+    Debug(message);
+    message += kCancelHint;
+    m_errors.push_back(message);
+    const PromptAnswer answer = m_prompt.Show({"Script-Error", message, PromptIcon::Error, PromptButtons::OkCancel});
+    if (answer == PromptAnswer::Cancel)
+        m_disabled = true;
+}
+
+void CScriptHost::Close()
+{
+    if (m_state == nullptr)
+        return;
+    m_capActive = false;
+    lua_close(m_state);
+    m_state = nullptr;
+    m_doc = nullptr;
+}
+
+void CScriptHost::Debug(std::string_view line)
+{
+    if (m_page != nullptr)
+        m_page->ScriptDebug(line);
+}
+
+// Script functions ---------------------------------------------------------------
+
+int CScriptHost::Output(lua_State* state)
+{
+    CScriptHost* host = HostOf(state);
+    if (host->m_page == nullptr)
+        return 0;
+    const int count = lua_gettop(state);
+    std::vector<std::string> cells(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i)
+        TextOf(state, i, cells[static_cast<std::size_t>(i - 1)]);
+    host->m_page->ScriptOutput(cells);
+    return 0;
+}
+
+int CScriptHost::Log(lua_State* state)
+{
+    CScriptHost* host = HostOf(state);
+    std::string line;
+    const int count = lua_gettop(state);
+    for (int i = 1; i <= count && line.size() < kMessageBuffer; ++i)
+        TextOf(state, i, line);
+    CutToBuffer(line, 1);  // the line end is part of the buffer
+    host->Debug(line);
+    return 0;
+}
+
+int CScriptHost::GetSpec(lua_State* state)
+{
+    CScriptHost* host = HostOf(state);
+    if (host->m_page == nullptr || host->m_doc == nullptr || lua_gettop(state) != 1 ||
+        lua_type(state, 1) != LUA_TSTRING)
+        return 0;
+    std::size_t length = 0;
+    const char* name = lua_tolstring(state, 1, &length);
+    lua_pushnumber(state, host->m_doc->GetSpecLevel({name, length}));
+    return 1;
+}
+
+int CScriptHost::GetRRLevel(lua_State* state)
+{
+    CScriptHost* host = HostOf(state);
+    if (host->m_page == nullptr || host->m_doc == nullptr || lua_gettop(state) != 1 ||
+        lua_type(state, 1) != LUA_TSTRING)
+        return 0;
+    std::size_t length = 0;
+    const char* bytes = lua_tolstring(state, 1, &length);
+    const std::string_view name(bytes, length);
+    const CQuillmarDoc& doc = *host->m_doc;
+    lua_pushnumber(state, doc.Database().RealmAbilityValue(name, doc.GetRealmAbilityNf(name)));
+    return 1;
+}
+
+// Loaders: source text only --------------------------------------------------------
+
+int CScriptHost::LoadChunkOn(lua_State* state, std::string_view text, const std::string& chunkName,
+                             UiLanguage language)
+{
+    // Precompiled chunks are not checked by the interpreter and can crash it.
+    if (!text.empty() && text.front() == LUA_SIGNATURE[0]) {
+        const std::string name = chunkName.size() > 1 && (chunkName[0] == '@' || chunkName[0] == '=')
+                                     ? chunkName.substr(1)
+                                     : std::string("chunk");
+        lua_pushstring(state, (name + Text(language,
+                                           ": vorübersetzte Lua-Chunks werden nicht geladen, nur Lua-Quelltext.",
+                                           ": precompiled Lua chunks are not loaded, only Lua source text."))
+                                  .c_str());
+        return LUA_ERRSYNTAX;
+    }
+    return luaL_loadbuffer(state, text.data(), text.size(), chunkName.c_str());
+}
+
+int CScriptHost::LoadFileOn(lua_State* state, const std::filesystem::path& path, UiLanguage language,
+                            std::size_t maxBytes)
+{
+    std::string bytes;
+    const FileIoResult read = ReadWholeFile(path.string(), bytes, maxBytes);
+    if (!read.ok) {
+        lua_pushstring(state, ("cannot open " + path.string() + ": " + read.error).c_str());
+        return LUA_ERRFILE;
+    }
+    // A first line starting with '#' is skipped as the stand-alone interpreter
+    // does; its line end stays so that line numbers hold.
+    std::string_view text(bytes);
+    if (!text.empty() && text.front() == '#') {
+        text.remove_prefix(std::min(text.find('\n'), text.size()));
+        // The interpreter would take a precompiled chunk after that line too.
+        if (text.size() > 1 && text[1] == LUA_SIGNATURE[0])
+            text.remove_prefix(1);
+    }
+    return LoadChunkOn(state, text, "@" + path.string(), language);
+}
+
+int CScriptHost::LoadScriptFile(const std::filesystem::path& path)
+{
+    return LoadFileOn(m_state, path, m_language, m_limits.memoryCap);
+}
+
+int CScriptHost::LoadString(lua_State* state)
+{
+    std::size_t length = 0;
+    const char* text = luaL_checklstring(state, 1, &length);
+    const std::string name = luaL_optstring(state, 2, text);
+    if (LoadChunkOn(state, {text, length}, name, HostOf(state)->m_language) == 0)
+        return 1;
+    lua_pushnil(state);
+    lua_insert(state, -2);
+    return 2;
+}
+
+int CScriptHost::Load(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TFUNCTION);
+    const std::string name = luaL_optstring(state, 2, "=(load)");
+    lua_settop(state, 1);
+    CScriptHost* host = HostOf(state);
+    // The pieces are kept in a table and joined once; the clock is looked at
+    // for every piece, as a reader written in C runs no instruction the hook sees.
+    lua_newtable(state);
+    int pieces = 0;
+    for (;;) {
+        if (std::chrono::steady_clock::now() >= host->m_deadline)
+            host->m_stop = Stop::Timeout;
+        if (host->m_stop != Stop::None)
+            return luaL_error(state, kStopped);
+        lua_pushvalue(state, 1);
+        lua_call(state, 0, 1);
+        if (lua_isnil(state, -1)) {
+            lua_pop(state, 1);
+            break;
+        }
+        if (lua_type(state, -1) != LUA_TSTRING)
+            return luaL_error(state, "reader function must return a string");
+        if (lua_objlen(state, -1) == 0) {
+            lua_pop(state, 1);
+            break;
+        }
+        lua_rawseti(state, 2, ++pieces);
+    }
+    luaL_Buffer buffer;
+    luaL_buffinit(state, &buffer);
+    for (int i = 1; i <= pieces; ++i) {
+        lua_rawgeti(state, 2, i);
+        luaL_addvalue(&buffer);
+    }
+    luaL_pushresult(&buffer);
+    std::size_t length = 0;
+    const char* text = lua_tolstring(state, -1, &length);
+    if (LoadChunkOn(state, {text, length}, name, host->m_language) == 0)
+        return 1;
+    lua_pushnil(state);
+    lua_insert(state, -2);
+    return 2;
+}
+
+int CScriptHost::LoadFile(lua_State* state)
+{
+    // Without a name the interpreter would read standard input and block.
+    const char* path = luaL_checkstring(state, 1);
+    CScriptHost* host = HostOf(state);
+    if (LoadFileOn(state, path, host->m_language, host->m_limits.memoryCap) == 0)
+        return 1;
+    lua_pushnil(state);
+    lua_insert(state, -2);
+    return 2;
+}
+
+int CScriptHost::DoFile(lua_State* state)
+{
+    const char* path = luaL_checkstring(state, 1);
+    CScriptHost* host = HostOf(state);
+    lua_settop(state, 1);
+    if (LoadFileOn(state, path, host->m_language, host->m_limits.memoryCap) != 0)
+        return lua_error(state);
+    lua_call(state, 0, LUA_MULTRET);
+    return lua_gettop(state) - 1;
+}
+
+// Where the script is -----------------------------------------------------------
+
+std::filesystem::path CalcScriptLocation(const std::filesystem::path& programFolder,
+                                         const std::filesystem::path& userConfigFolder)
+{
+    std::error_code error;
+    const std::filesystem::path besideProgram = programFolder / CScriptHost::kScriptFileName;
+    if (std::filesystem::exists(besideProgram, error))
+        return besideProgram;
+    const std::filesystem::path inSettings = userConfigFolder / CScriptHost::kScriptFileName;
+    if (std::filesystem::exists(inSettings, error))
+        return inSettings;
+    return besideProgram;
+}

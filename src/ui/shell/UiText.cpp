@@ -189,6 +189,15 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kStylesOpeningFilter, "Öffnung", "Opening"},
     UiTextEntry{ui_text::kStylesDetail, "Beschreibung des Styles", "Style description"},
     // -- end of styles page texts
+    // Calculations page (2400-2499). The two lines above the table are German in both languages.
+    UiTextEntry{ui_text::kCalcPageTitle, "Berechnungen", "Calculations"},
+    UiTextEntry{ui_text::kCalcTestPage, "DIES IST DEZEIT EINE REINE TESTSEITE", "DIES IST DEZEIT EINE REINE TESTSEITE"},
+    UiTextEntry{ui_text::kCalcFormulaNote,
+                "Es gibt keine offiziellen Formel. Die Formeln auf dieser Seite sind in der Datei 'Calc.lua'.",
+                "Es gibt keine offiziellen Formel. Die Formeln auf dieser Seite sind in der Datei 'Calc.lua'."},
+    UiTextEntry{ui_text::kCalcTableName, "Ergebnisse des Scripts", "Script results"},
+    UiTextEntry{ui_text::kCalcLogName, "Script-Protokoll", "Script log"},
+    // -- end of calculations page texts
 };
 
 }  // namespace

@@ -42,6 +42,53 @@ bool TextOf(lua_State* state, int index, std::string& text)
     return true;
 }
 
+// Userdata (the file handles) and C functions keep their metatables and
+// environments to themselves; everything else works as in the debug library.
+bool IsNative(lua_State* state, int index)
+{
+    return lua_type(state, index) == LUA_TUSERDATA || lua_iscfunction(state, index);
+}
+
+int DebugGetMetatable(lua_State* state)
+{
+    luaL_checkany(state, 1);
+    if (IsNative(state, 1) || !lua_getmetatable(state, 1))
+        lua_pushnil(state);
+    return 1;
+}
+
+int DebugSetMetatable(lua_State* state)
+{
+    const int type = lua_type(state, 2);
+    luaL_argcheck(state, type == LUA_TNIL || type == LUA_TTABLE, 2, "nil or table expected");
+    if (IsNative(state, 1))
+        return luaL_argerror(state, 1, "the metatable of a file handle cannot be changed");
+    lua_settop(state, 2);
+    lua_pushboolean(state, lua_setmetatable(state, 1));
+    return 1;
+}
+
+int DebugGetFenv(lua_State* state)
+{
+    luaL_checkany(state, 1);
+    if (IsNative(state, 1))
+        lua_pushnil(state);
+    else
+        lua_getfenv(state, 1);
+    return 1;
+}
+
+int DebugSetFenv(lua_State* state)
+{
+    luaL_checktype(state, 2, LUA_TTABLE);
+    if (IsNative(state, 1))
+        return luaL_argerror(state, 1, "the environment of a file handle or C function cannot be changed");
+    lua_settop(state, 2);
+    if (lua_setfenv(state, 1) == 0)
+        return luaL_error(state, "'setfenv' cannot change environment of given object");
+    return 1;
+}
+
 int OpenLibraries(lua_State* state)
 {
     const luaL_Reg libraries[] = {
@@ -68,9 +115,28 @@ int OpenLibraries(lua_State* state)
     lua_call(state, 1, 1);
     lua_setfield(state, -2, "stdin");
     lua_pop(state, 1);
+    // A finalizer runs with hooks off, so the time guard cannot stop a loop in
+    // one: the file handles' metatable is not handed out to be given a __gc.
+    luaL_getmetatable(state, LUA_FILEHANDLE);
+    lua_pushboolean(state, 0);
+    lua_setfield(state, -2, "__metatable");
+    lua_pop(state, 1);
+    // The debug functions that reach the registry, the handles' metatable or a
+    // C function's environment would let a script crash the interpreter or
+    // install such a finalizer; debug.debug reads standard input.
     lua_getglobal(state, LUA_DBLIBNAME);
-    lua_pushnil(state);
-    lua_setfield(state, -2, "sethook");
+    for (const char* name : {"sethook", "debug", "getregistry"}) {
+        lua_pushnil(state);
+        lua_setfield(state, -2, name);
+    }
+    const luaL_Reg guarded[] = {
+        {"getmetatable", DebugGetMetatable},
+        {"setmetatable", DebugSetMetatable},
+        {"getfenv", DebugGetFenv},
+        {"setfenv", DebugSetFenv},
+        {nullptr, nullptr},
+    };
+    luaL_register(state, nullptr, guarded);
     lua_pop(state, 1);
     lua_pushnil(state);
     lua_setglobal(state, "newproxy");
@@ -162,6 +228,10 @@ bool CScriptHost::Open()
     lua_register(m_state, "loadfile", &CScriptHost::LoadFile);
     lua_register(m_state, "dofile", &CScriptHost::DoFile);
     lua_register(m_state, "log", &CScriptHost::Log);
+    lua_getglobal(m_state, LUA_STRLIBNAME);
+    lua_pushcfunction(m_state, &CScriptHost::StringRep);
+    lua_setfield(m_state, -2, "rep");
+    lua_pop(m_state, 1);
     return true;
 }
 
@@ -360,6 +430,32 @@ int CScriptHost::GetRRLevel(lua_State* state)
     const std::string_view name(bytes, length);
     const CQuillmarDoc& doc = *host->m_doc;
     lua_pushnumber(state, doc.Database().RealmAbilityValue(name, doc.GetRealmAbilityNf(name)));
+    return 1;
+}
+
+// string.rep as the library has it, except that a repetition of nothing
+// ends at once and one larger than the memory cap is refused before the
+// copying starts (the library's loop runs no instruction the hook sees).
+int CScriptHost::StringRep(lua_State* state)
+{
+    std::size_t length = 0;
+    const char* text = luaL_checklstring(state, 1, &length);
+    const lua_Number count = luaL_checknumber(state, 2);
+    if (length == 0 || !(count >= 1)) {
+        lua_pushliteral(state, "");
+        return 1;
+    }
+    CScriptHost* host = HostOf(state);
+    if (count * static_cast<lua_Number>(length) > static_cast<lua_Number>(host->m_limits.memoryCap)) {
+        host->m_stop = Stop::Memory;
+        return luaL_error(state, kStopped);
+    }
+    const auto times = static_cast<std::size_t>(count);
+    luaL_Buffer buffer;
+    luaL_buffinit(state, &buffer);
+    for (std::size_t i = 0; i < times; ++i)
+        luaL_addlstring(&buffer, text, length);
+    luaL_pushresult(&buffer);
     return 1;
 }
 

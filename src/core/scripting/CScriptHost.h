@@ -87,6 +87,7 @@ private:
     static int Log(lua_State* state);
     static int GetSpec(lua_State* state);
     static int GetRRLevel(lua_State* state);
+    static int StringRep(lua_State* state);
     static int LoadString(lua_State* state);
     static int Load(lua_State* state);
     static int LoadFile(lua_State* state);

@@ -87,8 +87,11 @@ TEST_F(CScriptHostTest, FunctionsAndValuesGiveTheirTexts)
          might + ";0;0"},
         {"log(#string.rep('x', 5000)) log(string.rep('x', 5000))", "5000|" + std::string(1022, 'x')},
         {"log(type(os), type(io.popen), type(debug.sethook), type(newproxy), type(io.open), type(debug.traceback),"
-         " io.read('*a'))",
-         "nilnilnilnilfunctionfunction"},
+         " io.read('*a'), type(getmetatable(io.stdout)))",
+         "nilnilnilnilfunctionfunctionboolean"},
+        {"log(type(debug.getregistry), type(debug.debug), debug.getmetatable(io.stdout), debug.getfenv(io.open),"
+         " tostring((pcall(debug.setfenv, io.stdout, {}))), #string.rep('', 1e15), string.rep('ab', 2.5), type(debug.getinfo))",
+         "nilnilfalse0ababfunction"},
         {"log(select(2, loadstring(string.dump(function() end))))",
          "chunk: precompiled Lua chunks are not loaded, only Lua source text."},
         {"local s = {'log(', '7)'} local i = 0 load(function() i = i + 1 return s[i] end)()", "7"},
@@ -180,6 +183,7 @@ TEST_F(CScriptHostTest, GuardsStopWhatWouldHarmTheProgram)
         {"load(debug.traceback)", "and was stopped."},
         {"local t = {} while true do t[#t + 1] = string.rep('x', 1000) .. #t end", "more than 8 MiB of memory"},
         {"local s = 'x' while true do pcall(function() s = s .. s end) end", "more than 8 MiB of memory"},
+        {"local s = string.rep('ab', 2^30)", "more than 8 MiB of memory"},
         {"\x1bLuaQ\x00\x01\x04\x08\x04\x08\x00", "calc.lua: precompiled Lua chunks are not loaded"},
         {"#!/usr/bin/lua\n\x1bLuaQ", "calc.lua: precompiled Lua chunks are not loaded"},
     };

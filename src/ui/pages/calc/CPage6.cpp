@@ -80,8 +80,11 @@ ScriptOutcome CPage6::RunScript(const std::filesystem::path& script)
 {
     m_log->clear();
     const ScriptOutcome outcome = m_host->Run(GetDocument(), script);
-    for (int column = 0; column < m_table->columnCount(); ++column)
+    const int gap = fontMetrics().averageCharWidth() * 2;
+    for (int column = 0; column < m_table->columnCount(); ++column) {
         m_table->resizeColumnToContents(column);
+        m_table->setColumnWidth(column, m_table->columnWidth(column) + gap);
+    }
     return outcome;
 }
 

@@ -1,6 +1,9 @@
 #include "cli/CalcCommand.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -8,6 +11,32 @@
 #include "scripting/CScriptHost.h"
 
 namespace {
+
+// While the script runs, what it prints (print, io.write) goes to stderr, so
+// that standard output holds only the JSON.
+class CStdoutToStderr {
+public:
+    CStdoutToStderr()
+    {
+        std::fflush(stdout);
+        m_saved = ::dup(STDOUT_FILENO);
+        if (m_saved >= 0)
+            ::dup2(STDERR_FILENO, STDOUT_FILENO);
+    }
+    ~CStdoutToStderr()
+    {
+        std::fflush(stdout);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDOUT_FILENO);
+            ::close(m_saved);
+        }
+    }
+    CStdoutToStderr(const CStdoutToStderr&) = delete;
+    CStdoutToStderr& operator=(const CStdoutToStderr&) = delete;
+
+private:
+    int m_saved = -1;
+};
 
 // The table and the log of the page, without a window.
 struct CalcSheet : CScriptPage {
@@ -47,7 +76,11 @@ CalcRun RunCalcScript(const CQuillmarDoc& doc, CPrompt& prompt, UiLanguage langu
     ScriptLimits limits;
     limits.timeBudget = timeBudget;
     CScriptHost host(prompt, language, &sheet, limits);
-    const ScriptOutcome outcome = host.Run(doc, script);
+    ScriptOutcome outcome;
+    {
+        const CStdoutToStderr redirect;
+        outcome = host.Run(doc, script);
+    }
 
     CalcRun run;
     run.completed = outcome == ScriptOutcome::Completed;

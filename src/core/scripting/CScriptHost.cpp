@@ -89,6 +89,29 @@ int DebugSetFenv(lua_State* state)
     return 1;
 }
 
+// The pattern matcher recurses once for each repeated item of a pattern, so a
+// very long pattern overflows the C stack. Upvalue 1: the library function;
+// upvalue 2: true for find, which takes a plain text (or one without special
+// characters) without the matcher.
+constexpr std::size_t kMaxPattern = 4096;
+
+int GuardedPatternFunction(lua_State* state)
+{
+    std::size_t length = 0;
+    const char* pattern = lua_type(state, 2) == LUA_TSTRING ? lua_tolstring(state, 2, &length) : nullptr;
+    if (pattern != nullptr && length > kMaxPattern) {
+        const bool plain = lua_toboolean(state, lua_upvalueindex(2)) &&
+                           (lua_toboolean(state, 4) || std::string_view(pattern, length).find_first_of(
+                                                           "^$*+?.([%-") == std::string_view::npos);
+        if (!plain)
+            return luaL_argerror(state, 2, "pattern longer than 4096 bytes");
+    }
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, lua_gettop(state) - 1, LUA_MULTRET);
+    return lua_gettop(state);
+}
+
 int OpenLibraries(lua_State* state)
 {
     const luaL_Reg libraries[] = {
@@ -137,6 +160,14 @@ int OpenLibraries(lua_State* state)
         {nullptr, nullptr},
     };
     luaL_register(state, nullptr, guarded);
+    lua_pop(state, 1);
+    lua_getglobal(state, LUA_STRLIBNAME);
+    for (const char* name : {"find", "match", "gmatch", "gsub"}) {
+        lua_getfield(state, -1, name);
+        lua_pushboolean(state, name[0] == 'f');
+        lua_pushcclosure(state, GuardedPatternFunction, 2);
+        lua_setfield(state, -2, name);
+    }
     lua_pop(state, 1);
     lua_pushnil(state);
     lua_setglobal(state, "newproxy");

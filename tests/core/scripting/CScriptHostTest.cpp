@@ -99,6 +99,9 @@ TEST_F(CScriptHostTest, FunctionsAndValuesGiveTheirTexts)
         {"log(type(debug.getregistry), type(debug.debug), debug.getmetatable(io.stdout), debug.getfenv(io.open),"
          " tostring((pcall(debug.setfenv, io.stdout, {}))), #string.rep('', 1e15), string.rep('ab', 2.5), type(debug.getinfo))",
          "nilnilfalse0ababfunction"},
+        {"local long = string.rep('a?', 300000) log(tostring(pcall(string.match, 'a', long)), ('xab'):find('a?b'),"
+         " select(2, string.find(long, long, 1, true)))",
+         "false2600000"},
         {"log(select(2, loadstring(string.dump(function() end))))",
          "chunk: precompiled Lua chunks are not loaded, only Lua source text."},
         {"local s = {'log(', '7)'} local i = 0 load(function() i = i + 1 return s[i] end)()", "7"},

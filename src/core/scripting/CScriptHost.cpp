@@ -18,6 +18,7 @@ namespace {
 constexpr int kHookInterval = 1000;  // instructions between two looks at the clock
 constexpr std::string_view kCancelHint = "\n(use 'cancel' to deactivate script till reload)";
 constexpr const char* kStopped = "stopped by the host";
+constexpr std::size_t kKeptRowOverhead = 32;  // what a row or cell costs the page beyond its text
 
 // A message is cut so that it fits a buffer of kMessageBuffer bytes with its terminator.
 void CutToBuffer(std::string& text, std::size_t reserved = 0)
@@ -28,17 +29,22 @@ void CutToBuffer(std::string& text, std::size_t reserved = 0)
 }
 
 // Strings as they are, numbers in Lua's own form; other values have no text.
-// Works on a copy so that a number on the stack stays a number.
+// Allocates nothing in the interpreter, so it never raises an error: the
+// callers hold C++ objects that a raised error would skip.
 bool TextOf(lua_State* state, int index, std::string& text)
 {
     const int type = lua_type(state, index);
-    if (type != LUA_TSTRING && type != LUA_TNUMBER)
+    if (type == LUA_TSTRING) {
+        std::size_t length = 0;
+        const char* bytes = lua_tolstring(state, index, &length);
+        text.append(bytes, length);
+        return true;
+    }
+    if (type != LUA_TNUMBER)
         return false;
-    lua_pushvalue(state, index);
-    std::size_t length = 0;
-    const char* bytes = lua_tolstring(state, -1, &length);
-    text.append(bytes, length);
-    lua_pop(state, 1);
+    char number[LUAI_MAXNUMBER2STR];
+    const int length = std::snprintf(number, sizeof number, LUA_NUMBER_FMT, lua_tonumber(state, index));
+    text.append(number, static_cast<std::size_t>(std::clamp(length, 0, int(sizeof number) - 1)));
     return true;
 }
 
@@ -112,6 +118,26 @@ int GuardedPatternFunction(lua_State* state)
     return lua_gettop(state);
 }
 
+// unpack as the base library has it, with the count of results worked out
+// without overflow (the library's own crashes on unpack({}, -2^31, 2^31 - 1)).
+int Unpack(lua_State* state)
+{
+    luaL_checktype(state, 1, LUA_TTABLE);
+    const lua_Integer first = luaL_optinteger(state, 2, 1);
+    const lua_Integer last = lua_isnoneornil(state, 3) ? static_cast<lua_Integer>(lua_objlen(state, 1))
+                                                       : luaL_checkinteger(state, 3);
+    if (first > last)
+        return 0;
+    const long double count = static_cast<long double>(last) - static_cast<long double>(first) + 1;
+    if (count > 8000 || !lua_checkstack(state, static_cast<int>(count)))
+        return luaL_error(state, "too many results to unpack");
+    for (lua_Integer i = first; i <= last; ++i) {
+        lua_pushinteger(state, i);
+        lua_rawget(state, 1);
+    }
+    return static_cast<int>(count);
+}
+
 int OpenLibraries(lua_State* state)
 {
     const luaL_Reg libraries[] = {
@@ -169,6 +195,8 @@ int OpenLibraries(lua_State* state)
         lua_setfield(state, -2, name);
     }
     lua_pop(state, 1);
+    lua_pushcfunction(state, Unpack);
+    lua_setglobal(state, "unpack");
     lua_pushnil(state);
     lua_setglobal(state, "newproxy");
     return 0;
@@ -241,6 +269,7 @@ bool CScriptHost::Open()
     if (m_state != nullptr)
         return true;
     m_used = 0;
+    m_kept = 0;
     m_stop = Stop::None;
     m_capActive = false;
     m_state = lua_newstate(&CScriptHost::Allocate, this);
@@ -413,29 +442,52 @@ void CScriptHost::Debug(std::string_view line)
 
 // Script functions ---------------------------------------------------------------
 
+// The rows and log lines a run leaves with the page count against the memory
+// cap as well: a loop of output() calls must not fill the memory either.
+bool CScriptHost::Keep(std::size_t bytes)
+{
+    m_kept += bytes;
+    if (m_capActive && m_used + m_kept > m_limits.memoryCap)
+        m_stop = Stop::Memory;
+    return m_stop != Stop::Memory;
+}
+
 int CScriptHost::Output(lua_State* state)
 {
     CScriptHost* host = HostOf(state);
     if (host->m_page == nullptr)
         return 0;
-    const int count = lua_gettop(state);
-    std::vector<std::string> cells(static_cast<std::size_t>(count));
-    for (int i = 1; i <= count; ++i)
-        TextOf(state, i, cells[static_cast<std::size_t>(i - 1)]);
-    host->m_page->ScriptOutput(cells);
-    return 0;
+    bool kept = false;
+    {
+        const int count = lua_gettop(state);
+        std::vector<std::string> cells(static_cast<std::size_t>(count));
+        std::size_t bytes = kKeptRowOverhead;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            TextOf(state, static_cast<int>(i) + 1, cells[i]);
+            bytes += cells[i].size() + kKeptRowOverhead;
+        }
+        kept = host->Keep(bytes);
+        if (kept)
+            host->m_page->ScriptOutput(cells);
+    }
+    return kept ? 0 : luaL_error(state, kStopped);
 }
 
 int CScriptHost::Log(lua_State* state)
 {
     CScriptHost* host = HostOf(state);
-    std::string line;
-    const int count = lua_gettop(state);
-    for (int i = 1; i <= count && line.size() < kMessageBuffer; ++i)
-        TextOf(state, i, line);
-    CutToBuffer(line, 1);  // the line end is part of the buffer
-    host->Debug(line);
-    return 0;
+    bool kept = false;
+    {
+        std::string line;
+        const int count = lua_gettop(state);
+        for (int i = 1; i <= count && line.size() < kMessageBuffer; ++i)
+            TextOf(state, i, line);
+        CutToBuffer(line, 1);  // the line end is part of the buffer
+        kept = host->Keep(line.size() + kKeptRowOverhead);
+        if (kept)
+            host->Debug(line);
+    }
+    return kept ? 0 : luaL_error(state, kStopped);
 }
 
 int CScriptHost::GetSpec(lua_State* state)
@@ -492,54 +544,77 @@ int CScriptHost::StringRep(lua_State* state)
 
 // Loaders: source text only --------------------------------------------------------
 
-int CScriptHost::LoadChunkOn(lua_State* state, std::string_view text, const std::string& chunkName,
-                             UiLanguage language)
+// A raised error would skip the destructors of C++ objects, so the functions
+// below push onto the interpreter's stack only once theirs are gone.
+
+namespace {
+
+bool IsPrecompiled(std::string_view text)
 {
-    // Precompiled chunks are not checked by the interpreter and can crash it.
-    if (!text.empty() && text.front() == LUA_SIGNATURE[0]) {
-        const std::string name = chunkName.size() > 1 && (chunkName[0] == '@' || chunkName[0] == '=')
-                                     ? chunkName.substr(1)
-                                     : std::string("chunk");
-        lua_pushstring(state, (name + Text(language,
-                                           ": vorübersetzte Lua-Chunks werden nicht geladen, nur Lua-Quelltext.",
-                                           ": precompiled Lua chunks are not loaded, only Lua source text."))
-                                  .c_str());
-        return LUA_ERRSYNTAX;
-    }
-    return luaL_loadbuffer(state, text.data(), text.size(), chunkName.c_str());
+    return !text.empty() && text.front() == LUA_SIGNATURE[0];
 }
 
-int CScriptHost::LoadFileOn(lua_State* state, const std::filesystem::path& path, UiLanguage language,
-                            std::size_t maxBytes)
+const char* PrecompiledMessage(UiLanguage language)
 {
-    std::string bytes;
-    const FileIoResult read = ReadWholeFile(path.string(), bytes, maxBytes);
-    if (!read.ok) {
-        lua_pushstring(state, ("cannot open " + path.string() + ": " + read.error).c_str());
-        return LUA_ERRFILE;
+    return Text(language, ": vorübersetzte Lua-Chunks werden nicht geladen, nur Lua-Quelltext.",
+                ": precompiled Lua chunks are not loaded, only Lua source text.");
+}
+
+}  // namespace
+
+int CScriptHost::LoadChunkOn(lua_State* state, std::string_view text, const char* chunkName, UiLanguage language)
+{
+    // Precompiled chunks are not checked by the interpreter and can crash it.
+    if (IsPrecompiled(text)) {
+        const bool named = (chunkName[0] == '@' || chunkName[0] == '=') && chunkName[1] != '\0';
+        lua_pushfstring(state, "%s%s", named ? chunkName + 1 : "chunk", PrecompiledMessage(language));
+        return LUA_ERRSYNTAX;
     }
-    // A first line starting with '#' is skipped as the stand-alone interpreter
-    // does; its line end stays so that line numbers hold.
-    std::string_view text(bytes);
-    if (!text.empty() && text.front() == '#') {
-        text.remove_prefix(std::min(text.find('\n'), text.size()));
-        // The interpreter would take a precompiled chunk after that line too.
-        if (text.size() > 1 && text[1] == LUA_SIGNATURE[0])
-            text.remove_prefix(1);
+    return luaL_loadbuffer(state, text.data(), text.size(), chunkName);
+}
+
+int CScriptHost::LoadFileOn(lua_State* state, const char* path, UiLanguage language, std::size_t maxBytes)
+{
+    char message[1024];
+    int status = LUA_ERRFILE;
+    {
+        std::string bytes;
+        const FileIoResult read = ReadWholeFile(path, bytes, maxBytes);
+        if (!read.ok) {
+            std::snprintf(message, sizeof message, "cannot open %s: %s", path, read.error.c_str());
+        } else {
+            // A first line starting with '#' is skipped as the stand-alone
+            // interpreter does; its line end stays so that line numbers hold.
+            std::string_view text(bytes);
+            if (!text.empty() && text.front() == '#') {
+                text.remove_prefix(std::min(text.find('\n'), text.size()));
+                // The interpreter would take a precompiled chunk after that line too.
+                if (text.size() > 1 && IsPrecompiled(text.substr(1)))
+                    text.remove_prefix(1);
+            }
+            if (!IsPrecompiled(text)) {
+                // The parser runs protected: it leaves the chunk or its message.
+                const std::string chunkName = std::string("@") + path;
+                return luaL_loadbuffer(state, text.data(), text.size(), chunkName.c_str());
+            }
+            std::snprintf(message, sizeof message, "%s%s", path, PrecompiledMessage(language));
+            status = LUA_ERRSYNTAX;
+        }
     }
-    return LoadChunkOn(state, text, "@" + path.string(), language);
+    lua_pushstring(state, message);
+    return status;
 }
 
 int CScriptHost::LoadScriptFile(const std::filesystem::path& path)
 {
-    return LoadFileOn(m_state, path, m_language, m_limits.memoryCap);
+    return LoadFileOn(m_state, path.c_str(), m_language, m_limits.memoryCap);
 }
 
 int CScriptHost::LoadString(lua_State* state)
 {
     std::size_t length = 0;
     const char* text = luaL_checklstring(state, 1, &length);
-    const std::string name = luaL_optstring(state, 2, text);
+    const char* name = luaL_optstring(state, 2, text);
     if (LoadChunkOn(state, {text, length}, name, HostOf(state)->m_language) == 0)
         return 1;
     lua_pushnil(state);
@@ -550,8 +625,8 @@ int CScriptHost::LoadString(lua_State* state)
 int CScriptHost::Load(lua_State* state)
 {
     luaL_checktype(state, 1, LUA_TFUNCTION);
-    const std::string name = luaL_optstring(state, 2, "=(load)");
-    lua_settop(state, 1);
+    const char* name = luaL_optstring(state, 2, "=(load)");  // stays on the stack at 2
+    lua_settop(state, 2);
     CScriptHost* host = HostOf(state);
     // The pieces are kept in a table and joined once; the clock is looked at
     // for every piece, as a reader written in C runs no instruction the hook sees.
@@ -574,12 +649,12 @@ int CScriptHost::Load(lua_State* state)
             lua_pop(state, 1);
             break;
         }
-        lua_rawseti(state, 2, ++pieces);
+        lua_rawseti(state, 3, ++pieces);
     }
     luaL_Buffer buffer;
     luaL_buffinit(state, &buffer);
     for (int i = 1; i <= pieces; ++i) {
-        lua_rawgeti(state, 2, i);
+        lua_rawgeti(state, 3, i);
         luaL_addvalue(&buffer);
     }
     luaL_pushresult(&buffer);

@@ -94,12 +94,12 @@ private:
     static int DoFile(lua_State* state);
 
     void Debug(std::string_view line);
+    // Counts what the page keeps; false once the run is over the memory cap.
+    bool Keep(std::size_t bytes);
     std::string StopMessage(const std::filesystem::path& script) const;
     // Load source text only; push the chunk or an error message. 0 on success.
-    static int LoadChunkOn(lua_State* state, std::string_view text, const std::string& chunkName,
-                           UiLanguage language);
-    static int LoadFileOn(lua_State* state, const std::filesystem::path& path, UiLanguage language,
-                          std::size_t maxBytes);
+    static int LoadChunkOn(lua_State* state, std::string_view text, const char* chunkName, UiLanguage language);
+    static int LoadFileOn(lua_State* state, const char* path, UiLanguage language, std::size_t maxBytes);
     int LoadScriptFile(const std::filesystem::path& path);
 
     CPrompt& m_prompt;
@@ -112,6 +112,7 @@ private:
     bool m_capActive = true;
     Stop m_stop = Stop::None;
     std::size_t m_used = 0;
+    std::size_t m_kept = 0;  // the texts of the run's rows and log lines
     std::chrono::steady_clock::time_point m_deadline{};
     std::vector<std::string> m_errors;
 };

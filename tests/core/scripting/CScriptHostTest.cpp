@@ -102,6 +102,9 @@ TEST_F(CScriptHostTest, FunctionsAndValuesGiveTheirTexts)
         {"local long = string.rep('a?', 300000) log(tostring(pcall(string.match, 'a', long)), ('xab'):find('a?b'),"
          " select(2, string.find(long, long, 1, true)))",
          "false2600000"},
+        {"log(select('#', unpack({1, 2, nil, 4})), unpack({5, 6}, 2), select('#', unpack({}, 3, 1)),"
+         " select(2, pcall(unpack, {}, -2^31, 2^31 - 1)))",
+         "460too many results to unpack"},
         {"log(select(2, loadstring(string.dump(function() end))))",
          "chunk: precompiled Lua chunks are not loaded, only Lua source text."},
         {"local s = {'log(', '7)'} local i = 0 load(function() i = i + 1 return s[i] end)()", "7"},
@@ -176,6 +179,8 @@ TEST_F(CScriptHostTest, GuardsStopWhatWouldHarmTheProgram)
         {"local t = {} while true do t[#t + 1] = string.rep('x', 1000) .. #t end", "more than 8 MiB of memory"},
         {"local s = 'x' while true do pcall(function() s = s .. s end) end", "more than 8 MiB of memory"},
         {"local s = string.rep('ab', 2^30)", "more than 8 MiB of memory"},
+        {"for i = 1, 1e7 do output(i, i) end", "more than 8 MiB of memory"},
+        {"while true do log(string.rep('x', 1000)) end", "more than 8 MiB of memory"},
         {"\x1bLuaQ\x00\x01\x04\x08\x04\x08\x00", "calc.lua: precompiled Lua chunks are not loaded"},
         {"#!/usr/bin/lua\n\x1bLuaQ", "calc.lua: precompiled Lua chunks are not loaded"},
     };

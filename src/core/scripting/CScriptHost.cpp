@@ -10,6 +10,7 @@
 
 #include "common/CPrompt.h"
 #include "common/FileIo.h"
+#include "common/Windows1252.h"
 #include "database/CGameDatabase.h"
 #include "document/CQuillmarDoc.h"
 
@@ -383,7 +384,7 @@ std::string CScriptHost::StopMessage(const std::filesystem::path& script) const
     const std::string name = script.filename().string();
     if (m_stop == Stop::Timeout)
         return name +
-               Text(m_language, ": Das Script lief länger als ", ": the script took too long (more than ") +
+               Text(m_language, ": Das Script lief zu lange (mehr als ", ": the script took too long (more than ") +
                std::to_string(m_limits.timeBudget.count()) +
                Text(m_language, " ms) und wurde angehalten.", " ms) and was stopped.");
     return name + Text(m_language, ": Das Script brauchte mehr als ", ": the script needed more than ") +
@@ -419,7 +420,9 @@ void CScriptHost::ReportError()
     Debug(message);
     message += kCancelHint;
     m_errors.push_back(message);
-    const PromptAnswer answer = m_prompt.Show({"Script-Error", message, PromptIcon::Error, PromptButtons::OkCancel});
+    // The texts of the script and of the data are Windows-1252; the box takes UTF-8.
+    const PromptAnswer answer =
+        m_prompt.Show({"Script-Error", Windows1252ToUtf8(message), PromptIcon::Error, PromptButtons::OkCancel});
     if (answer == PromptAnswer::Cancel)
         m_disabled = true;
 }
@@ -556,7 +559,7 @@ bool IsPrecompiled(std::string_view text)
 
 const char* PrecompiledMessage(UiLanguage language)
 {
-    return Text(language, ": vorübersetzte Lua-Chunks werden nicht geladen, nur Lua-Quelltext.",
+    return Text(language, ": vorkompilierte Lua-Chunks werden nicht geladen, nur Lua-Quelltext.",
                 ": precompiled Lua chunks are not loaded, only Lua source text.");
 }
 

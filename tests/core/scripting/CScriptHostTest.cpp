@@ -90,7 +90,7 @@ TEST_F(CScriptHostTest, FunctionsAndValuesGiveTheirTexts)
         {"log(GetSpec('Blades'), GetSpec('No such line'), select('#', GetSpec()), select('#', GetSpec(5)),"
          " select('#', GetSpec('Blades', 'x')))",
          "171000"},
-        {"log(GetRRLevel('Fortified Might'), ';', GetRRLevel('Quickened Reflexes'), ';', select('#', GetRRLevel()))",
+        {"log(GetRRLevel('Fortified Might'), ';', GetRRLevel('Hardiness'), ';', select('#', GetRRLevel()))",
          might + ";0;0"},
         {"log(#string.rep('x', 5000)) log(string.rep('x', 5000))", "5000|" + std::string(1022, 'x')},
         {"log(type(os), type(io.popen), type(debug.sethook), type(newproxy), type(io.open), type(debug.traceback),"

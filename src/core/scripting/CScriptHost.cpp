@@ -5,6 +5,7 @@
 #include <lualib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -238,14 +239,15 @@ void* CScriptHost::Allocate(void* ud, void* block, std::size_t oldSize, std::siz
         host->m_used -= std::min(host->m_used, oldSize);
         return nullptr;
     }
-    if (newSize > oldSize && host->m_capActive && host->m_used - std::min(host->m_used, oldSize) + newSize > host->m_limits.memoryCap) {
+    const std::size_t others = host->m_used - std::min(host->m_used, oldSize);
+    if (newSize > oldSize && host->m_capActive && others + newSize > host->m_limits.memoryCap) {
         host->m_stop = Stop::Memory;
         return nullptr;
     }
     void* grown = std::realloc(block, newSize);
     if (grown == nullptr)
         return newSize <= oldSize ? block : nullptr;  // Lua counts on a shrink never failing
-    host->m_used = host->m_used - std::min(host->m_used, oldSize) + newSize;
+    host->m_used = others + newSize;
     return grown;
 }
 

@@ -74,7 +74,7 @@ public:
     void ReportError();
     void Close();
 
-    // The last error box text, for the command-line tool.
+    // The texts of the error boxes of the last Run, for the command-line tool.
     const std::vector<std::string>& Errors() const { return m_errors; }
 
 private:

@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CalcCommand.h"
 #include "cli/CharacterJson.h"
 #include "cli/PageJson.h"
 #include "common/CPrompt.h"
@@ -27,6 +29,7 @@
 #include "document/CharacterComparison.h"
 #include "document/CharacterFile.h"
 #include "document/ShareCode.h"
+#include "scripting/CScriptHost.h"
 
 namespace {
 
@@ -263,6 +266,28 @@ int Diff(const CommonOptions& options, const std::string& first, const std::stri
     return differs ? 1 : 0;
 }
 
+// FILE "-" runs the script for a new character. Exit 1 when the script did not run to its end.
+int Calc(const CommonOptions& options, const std::string& file, std::optional<std::string> script, int timeoutMs)
+{
+    if (timeoutMs <= 0)
+        return Fail("--timeout-ms expects a positive number of milliseconds.");
+    Workbench bench(options);
+    if (file != "-") {
+        const CharacterLoadResult loaded = LoadCharacterFile(bench.doc, file, &bench.prompt, bench.language);
+        if (!loaded.Ok())
+            return Fail(loaded.error);
+    }
+    bench.doc.ActivateSelection();
+    if (!script) {
+        const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
+        script = CalcScriptLocation(process.programFolder, UserConfigFolder()).string();
+    }
+    const CalcRun run =
+        RunCalcScript(bench.doc, bench.prompt, bench.language, *script, std::chrono::milliseconds(timeoutMs));
+    std::cout << run.json.dump(2) << '\n';
+    return run.completed ? 0 : 1;
+}
+
 std::string DefaultSettingsFile()
 {
     const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
@@ -375,6 +400,15 @@ int main(int argc, char** argv)
     page->add_option("--ml-track", pageRequest.masterTrack, "ml: the chosen track, 0 or 1 (default: as stored)");
     page->add_option("--ml-level", pageRequest.masterLevel, "ml: the master level, 0 to 10 (default: as stored)");
 
+    std::string calcFile;
+    std::optional<std::string> calcScript;
+    int calcTimeoutMs = 1000;
+    CLI::App* calc = app.add_subcommand("calc", "Run the calculation script against a character as the Calc tab does, print its rows as JSON");
+    calc->add_option("file", calcFile, "The character file (*.chr), or - for a new character")->required();
+    calc->add_option("--script", calcScript, "The script (default: the calc.lua the program would run)");
+    calc->add_option("--timeout-ms", calcTimeoutMs, "Stop the script after this many milliseconds")->capture_default_str();
+    addData(calc);
+
     std::string settingsFile, defaultsFile;
     CLI::App* settings = app.add_subcommand("settings", "Print a settings file (config.bin) as JSON, in file order");
     settings->add_option("file", settingsFile, "The settings file (default: the program's config.bin)");
@@ -402,6 +436,8 @@ int main(int argc, char** argv)
     }
     if (page->parsed())
         return PrintPage(options, pageName, pageFile, optionOverrides, pageRequest);
+    if (calc->parsed())
+        return Calc(options, calcFile, calcScript, calcTimeoutMs);
     if (settings->parsed())
         return defaultsFile.empty() ? PrintSettings(settingsFile) : WriteDefaultSettings(defaultsFile);
     return 0;

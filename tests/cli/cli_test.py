@@ -259,9 +259,27 @@ class CliTest(unittest.TestCase):
                     "warning: abilities_desc.dat: 1 of 545 records has fewer than 2 fields (the first on line 547)\n"),
                     result.stdout)
 
+    def test_calc_runs_the_script_as_the_page_does(self):
+        calc = lambda *args: run("calc", os.path.join(CHR, "v2006.chr"), "--data-root", DATA_ROOT, "--data", "en",
+                                 "--lang", "en", *args)
+        sample = calc()  # the calc.lua beside the tool
+        self.assertEqual(sample.returncode, 0, sample.stderr)
+        shown = json.loads(sample.stdout)
+        self.assertEqual((shown["errors"], shown["rows"][0]), ([], ["Example formulas", "not official"]))
+        script = self.write("calc.lua", b"output(1, 'a') output(1, 2, 3) log('x', 2) print('p') io.write('w') error('boom')")
+        failed = calc("--script", script)
+        self.assertEqual((failed.returncode, failed.stderr.startswith("p\nw")), (1, True), failed.stderr)
+        shown = json.loads(failed.stdout)
+        self.assertEqual((shown["rows"], shown["columns"], shown["log"][0]), ([["1", "a"], ["1", "2", "3"]], 3, "x2"))
+        self.assertEqual(shown["errors"], [script + ":1: boom\n\n(use 'cancel' to deactivate script till reload)"])
+        runaway = calc("--script", self.write("loop.lua", b"while true do end"), "--timeout-ms", "50")
+        self.assertEqual(runaway.returncode, 1)
+        self.assertIn("took too long (more than 50 ms)", json.loads(runaway.stdout)["errors"][0])
+        self.assertEqual(calc("--timeout-ms", "0").returncode, 1)
+
     def test_help_lists_every_subcommand(self):
         result = run("--help")
-        for command in ("check-data", "show", "upgrade", "page", "settings"):
+        for command in ("check-data", "show", "upgrade", "page", "settings", "calc"):
             self.assertIn(command, result.stdout)
 
 

@@ -237,6 +237,15 @@ constexpr std::array kTexts = {
     UiTextEntry{ui_text::kArgumentSetting, "Überschreibt eine Einstellung für diesen Export (z. B. PrintAllSpells=1).", "Overrides a setting for this export (for example PrintAllSpells=1)."},
     UiTextEntry{ui_text::kArgumentBadSetting, "Keine Einstellung der Form KEY=ZAHL: %1", "Not a setting of the form KEY=NUMBER: %1"},
     // -- end of printing texts
+    // Calculations page (2400-2499). The two lines above the table are German in both languages.
+    UiTextEntry{ui_text::kCalcPageTitle, "Berechnungen", "Calculations"},
+    UiTextEntry{ui_text::kCalcTestPage, "DIES IST DEZEIT EINE REINE TESTSEITE", "DIES IST DEZEIT EINE REINE TESTSEITE"},
+    UiTextEntry{ui_text::kCalcFormulaNote,
+                "Es gibt keine offiziellen Formel. Die Formeln auf dieser Seite sind in der Datei 'Calc.lua'.",
+                "Es gibt keine offiziellen Formel. Die Formeln auf dieser Seite sind in der Datei 'Calc.lua'."},
+    UiTextEntry{ui_text::kCalcTableName, "Ergebnisse des Scripts", "Script results"},
+    UiTextEntry{ui_text::kCalcLogName, "Script-Protokoll", "Script log"},
+    // -- end of calculations page texts
 };
 
 }  // namespace

@@ -196,6 +196,13 @@ constexpr int kPrintDataFailed = 2724;
 constexpr int kArgumentSetting = 2725;
 constexpr int kArgumentBadSetting = 2726;
 // -- end of printing ids
+// Calculations page (2400-2499).
+constexpr int kCalcPageTitle = 2400;
+constexpr int kCalcTestPage = 2401;      // the two fixed lines above the table
+constexpr int kCalcFormulaNote = 2402;
+constexpr int kCalcTableName = 2403;     // accessible names
+constexpr int kCalcLogName = 2404;
+// -- end of calculations page ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

@@ -1,5 +1,7 @@
 #include "scripting/CScriptHost.h"
 
+#include <sys/stat.h>
+
 #include <lauxlib.h>
 #include <lua.h>
 #include <lualib.h>
@@ -120,6 +122,29 @@ int GuardedPatternFunction(lua_State* state)
     return lua_gettop(state);
 }
 
+// Opening a FIFO waits for a writer for good, and a device may never run out
+// (/dev/zero): io opens a file by name only when it is a regular file or does
+// not exist yet. Upvalue 1 is the library function, upvalue 2 whether it
+// answers a failure with nil and a message (io.open) rather than an error.
+int GuardedFileFunction(lua_State* state)
+{
+    if (lua_type(state, 1) == LUA_TSTRING) {
+        const char* name = lua_tostring(state, 1);
+        struct stat info {};
+        if (::stat(name, &info) == 0 && !S_ISREG(info.st_mode)) {
+            if (!lua_toboolean(state, lua_upvalueindex(2)))
+                return luaL_error(state, "%s: not a regular file", name);
+            lua_pushnil(state);
+            lua_pushfstring(state, "%s: not a regular file", name);
+            return 2;
+        }
+    }
+    lua_pushvalue(state, lua_upvalueindex(1));
+    lua_insert(state, 1);
+    lua_call(state, lua_gettop(state) - 1, LUA_MULTRET);
+    return lua_gettop(state);
+}
+
 // unpack as the base library has it, with the count of results worked out
 // without overflow (the library's own crashes on unpack({}, -2^31, 2^31 - 1)).
 int Unpack(lua_State* state)
@@ -165,6 +190,12 @@ int OpenLibraries(lua_State* state)
     lua_pushliteral(state, "/dev/null");
     lua_call(state, 1, 1);
     lua_setfield(state, -2, "stdin");
+    for (const char* name : {"open", "lines", "input", "output"}) {
+        lua_getfield(state, -1, name);
+        lua_pushboolean(state, name[0] == 'o' && name[1] == 'p');
+        lua_pushcclosure(state, GuardedFileFunction, 2);
+        lua_setfield(state, -2, name);
+    }
     lua_pop(state, 1);
     // A finalizer runs with hooks off, so the time guard cannot stop a loop in
     // one: the file handles' metatable is not handed out to be given a __gc.

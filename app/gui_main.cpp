@@ -1,5 +1,6 @@
 // Entry point of the desktop program:
 //   quillmar [FILE.chr] [--lang de|en] [--data-root DIR]
+//   quillmar --export-pdf OUT.pdf FILE.chr [--data de|en] [--data-root DIR] [--lang de|en]
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEvent>
@@ -15,6 +16,7 @@
 #include "common/UiLanguage.h"
 #include "database/DataRoot.h"
 #include "document/CAppSettings.h"
+#include "printing/SheetExport.h"
 #include "shell/CMainFrame.h"
 #include "shell/CQuillmarApp.h"
 #include "shell/CShellContext.h"
@@ -38,6 +40,10 @@ int Fail(const QString& message)
 
 int main(int argc, char* argv[])
 {
+    // Exporting a sheet shows no window and needs no display.
+    const bool exportOnly = ArgumentsAskForExport(argc, argv);
+    if (exportOnly)
+        ChooseHeadlessPlatform();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmar"));
     QApplication::setOrganizationName(QStringLiteral("Quillmar"));
@@ -57,6 +63,16 @@ int main(int argc, char* argv[])
         QStringLiteral("data-root"), Text(ui_text::kArgumentDataRoot, language), QStringLiteral("DIR"));
     parser.addOption(languageOption);
     parser.addOption(dataRootOption);
+    // Character sheet export.
+    const QCommandLineOption exportOption(
+        QStringLiteral("export-pdf"), Text(ui_text::kArgumentExportPdf, language), QStringLiteral("OUT.pdf"));
+    const QCommandLineOption dataOption(
+        QStringLiteral("data"), Text(ui_text::kArgumentData, language), QStringLiteral("de|en"));
+    const QCommandLineOption setOption(
+        QStringLiteral("set"), Text(ui_text::kArgumentSetting, language), QStringLiteral("KEY=VALUE"));
+    parser.addOption(exportOption);
+    parser.addOption(dataOption);
+    parser.addOption(setOption);
     parser.process(application);
 
     if (parser.isSet(languageOption)) {
@@ -76,6 +92,35 @@ int main(int argc, char* argv[])
 
     const std::filesystem::path programFolder =
         QFile::encodeName(QApplication::applicationDirPath()).toStdString();
+    if (exportOnly) {
+        if (files.size() != 1)
+            return Fail(Text(ui_text::kArgumentExportNeedsFile, language));
+        SheetExportRequest request;
+        request.output = parser.value(exportOption);
+        request.character = files.front();
+        request.dataRoot = FindDataRoot(DataRootSourcesOfProcess(dataRoot));
+        if (parser.isSet(dataOption)) {
+            const QString data = parser.value(dataOption);
+            if (data != QLatin1String("de") && data != QLatin1String("en"))
+                return Fail(Text(ui_text::kArgumentBadData, language).arg(data));
+            request.data = data.toStdString();
+        }
+        const std::filesystem::path settingsFile = SettingsFileLocation(programFolder, UserConfigFolder());
+        std::error_code missing;
+        request.settingsFile = std::filesystem::exists(settingsFile, missing)
+                                   ? settingsFile
+                                   : programFolder / CAppSettings::kFileName;
+        request.language = language;
+        for (const QString& assignment : parser.values(setOption)) {
+            const qsizetype equals = assignment.indexOf(QLatin1Char('='));
+            bool number = false;
+            const int value = equals > 0 ? assignment.mid(equals + 1).toInt(&number) : 0;
+            if (!number)
+                return Fail(Text(ui_text::kArgumentBadSetting, language).arg(assignment));
+            request.settings.emplace_back(assignment.left(equals).toStdString(), value);
+        }
+        return ExportSheetFromCommandLine(request);
+    }
     CStartupOptions options;
     options.settingsFile = SettingsFileLocation(programFolder, UserConfigFolder());
     options.settingsFallback = programFolder / CAppSettings::kFileName;

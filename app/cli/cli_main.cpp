@@ -2,6 +2,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
@@ -11,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/CalcCommand.h"
 #include "cli/CharacterJson.h"
 #include "cli/PageJson.h"
 #include "common/CPrompt.h"
 #include "common/FileIo.h"
 #include "common/UiLanguage.h"
+#include "common/Windows1252.h"
 #include "database/CGameDatabase.h"
 #include "database/DataFileCheck.h"
 #include "database/DataRoot.h"
@@ -23,8 +26,10 @@
 #include "document/CAppSettings.h"
 #include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
+#include "document/CharacterComparison.h"
 #include "document/CharacterFile.h"
 #include "document/ShareCode.h"
+#include "scripting/CScriptHost.h"
 
 namespace {
 
@@ -237,6 +242,52 @@ int Unshare(const CommonOptions& options, const std::string& code, const std::st
     return saved.ok ? 0 : Fail(saved.error);
 }
 
+// Exit 0 when the two characters are alike in every compared value, 1 when not (as diff does).
+int Diff(const CommonOptions& options, const std::string& first, const std::string& second)
+{
+    Workbench bench(options);
+    CQuillmarDoc other(bench.database, bench.settings);
+    for (const auto& [doc, file] : {std::pair<CQuillmarDoc*, const std::string*>{&bench.doc, &first}, {&other, &second}}) {
+        const CharacterLoadResult loaded = LoadCharacterFile(*doc, *file, &bench.prompt, bench.language);
+        if (!loaded.Ok())
+            return Fail(loaded.error) + 1;
+    }
+    OrderedJson fields = OrderedJson::array();
+    bool differs = false;
+    for (const ComparedField& field : CompareCharacters(bench.database, bench.doc, other, bench.language)) {
+        fields.push_back({{"name", Windows1252ToUtf8(field.name)},
+                          {"a", Windows1252ToUtf8(field.a)},
+                          {"b", Windows1252ToUtf8(field.b)},
+                          {"delta", field.delta ? OrderedJson(*field.delta) : OrderedJson()},
+                          {"differs", field.differs}});
+        differs = differs || field.differs;
+    }
+    std::cout << OrderedJson{{"fields", std::move(fields)}}.dump(2) << '\n';
+    return differs ? 1 : 0;
+}
+
+// FILE "-" runs the script for a new character. Exit 1 when the script did not run to its end.
+int Calc(const CommonOptions& options, const std::string& file, std::optional<std::string> script, int timeoutMs)
+{
+    if (timeoutMs <= 0)
+        return Fail("--timeout-ms expects a positive number of milliseconds.");
+    Workbench bench(options);
+    if (file != "-") {
+        const CharacterLoadResult loaded = LoadCharacterFile(bench.doc, file, &bench.prompt, bench.language);
+        if (!loaded.Ok())
+            return Fail(loaded.error);
+    }
+    bench.doc.ActivateSelection();
+    if (!script) {
+        const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
+        script = CalcScriptLocation(process.programFolder, UserConfigFolder()).string();
+    }
+    const CalcRun run =
+        RunCalcScript(bench.doc, bench.prompt, bench.language, *script, std::chrono::milliseconds(timeoutMs));
+    std::cout << run.json.dump(2) << '\n';
+    return run.completed ? 0 : 1;
+}
+
 std::string DefaultSettingsFile()
 {
     const DataRootSources process = DataRootSourcesOfProcess(std::nullopt);
@@ -322,6 +373,13 @@ int main(int argc, char** argv)
     unshare->add_option("out", unshareOut, "Where to write the character file")->required();
     addData(unshare);
 
+    std::string diffFirst, diffSecond;
+    CLI::App* diff = app.add_subcommand(
+        "diff", "Compare two characters as JSON; exit 0 when alike, 1 when they differ, 2 when one cannot be read");
+    diff->add_option("a", diffFirst, "The first character file")->required();
+    diff->add_option("b", diffSecond, "The second character file")->required();
+    addData(diff);
+
     std::string pageName, pageFile;
     std::vector<std::string> optionOverrides;
     PageRequest pageRequest;
@@ -342,6 +400,15 @@ int main(int argc, char** argv)
     page->add_option("--ml-track", pageRequest.masterTrack, "ml: the chosen track, 0 or 1 (default: as stored)");
     page->add_option("--ml-level", pageRequest.masterLevel, "ml: the master level, 0 to 10 (default: as stored)");
 
+    std::string calcFile;
+    std::optional<std::string> calcScript;
+    int calcTimeoutMs = 1000;
+    CLI::App* calc = app.add_subcommand("calc", "Run the calculation script against a character as the Calc tab does, print its rows as JSON");
+    calc->add_option("file", calcFile, "The character file (*.chr), or - for a new character")->required();
+    calc->add_option("--script", calcScript, "The script (default: the calc.lua the program would run)");
+    calc->add_option("--timeout-ms", calcTimeoutMs, "Stop the script after this many milliseconds")->capture_default_str();
+    addData(calc);
+
     std::string settingsFile, defaultsFile;
     CLI::App* settings = app.add_subcommand("settings", "Print a settings file (config.bin) as JSON, in file order");
     settings->add_option("file", settingsFile, "The settings file (default: the program's config.bin)");
@@ -355,6 +422,8 @@ int main(int argc, char** argv)
         return Show(options, characterFile);
     if (upgrade->parsed())
         return Upgrade(options, upgradeIn, upgradeOut);
+    if (diff->parsed())
+        return Diff(options, diffFirst, diffSecond);
     if (share->parsed())
         return Share(options, shareFile);
     if (unshare->parsed())
@@ -367,6 +436,8 @@ int main(int argc, char** argv)
     }
     if (page->parsed())
         return PrintPage(options, pageName, pageFile, optionOverrides, pageRequest);
+    if (calc->parsed())
+        return Calc(options, calcFile, calcScript, calcTimeoutMs);
     if (settings->parsed())
         return defaultsFile.empty() ? PrintSettings(settingsFile) : WriteDefaultSettings(defaultsFile);
     return 0;

@@ -178,6 +178,23 @@ class CliTest(unittest.TestCase):
             self.assertIn("code", result.stderr)
             self.assertFalse(os.path.exists(os.path.join(self.folder.name, "bad.chr")))
 
+    def test_diff_exits_like_diff_and_lists_signed_deltas(self):
+        a, b = os.path.join(CHR, "v2002.chr"), os.path.join(CHR, "v2003.chr")
+        common = ["--data-root", DATA_ROOT, "--data", "en", "--lang", "en"]
+        same = run("diff", a, a, *common)
+        self.assertEqual(same.returncode, 0, same.stderr)
+        self.assertFalse(any(field["differs"] for field in json.loads(same.stdout)["fields"]))
+        other = run("diff", a, b, *common)
+        self.assertEqual(other.returncode, 1)
+        fields = {field["name"]: field for field in json.loads(other.stdout)["fields"]}
+        level = fields["Level"]
+        self.assertTrue(level["differs"] and level["delta"] is None)
+        for field in fields.values():
+            if field["delta"] is not None:
+                self.assertEqual(field["delta"], int(field["b"]) - int(field["a"]))
+                self.assertEqual(field["differs"], field["delta"] != 0)
+        self.assertEqual(run("diff", a, os.path.join(self.folder.name, "missing.chr"), *common).returncode, 2)
+
     def test_upgrade_writes_the_current_version_with_the_same_character(self):
         for path in sorted(glob.glob(os.path.join(CHR, "*.chr"))):
             with self.subTest(file=os.path.basename(path)):
@@ -242,9 +259,27 @@ class CliTest(unittest.TestCase):
                     "warning: abilities_desc.dat: 1 of 545 records has fewer than 2 fields (the first on line 547)\n"),
                     result.stdout)
 
+    def test_calc_runs_the_script_as_the_page_does(self):
+        calc = lambda *args: run("calc", os.path.join(CHR, "v2006.chr"), "--data-root", DATA_ROOT, "--data", "en",
+                                 "--lang", "en", *args)
+        sample = calc()  # the calc.lua beside the tool
+        self.assertEqual(sample.returncode, 0, sample.stderr)
+        shown = json.loads(sample.stdout)
+        self.assertEqual((shown["errors"], shown["rows"][0]), ([], ["Example formulas", "not official"]))
+        script = self.write("calc.lua", b"output(1, 'a') output(1, 2, 3) log('x', 2) print('p') io.write('w') error('boom')")
+        failed = calc("--script", script)
+        self.assertEqual((failed.returncode, failed.stderr.startswith("p\nw")), (1, True), failed.stderr)
+        shown = json.loads(failed.stdout)
+        self.assertEqual((shown["rows"], shown["columns"], shown["log"][0]), ([["1", "a"], ["1", "2", "3"]], 3, "x2"))
+        self.assertEqual(shown["errors"], [script + ":1: boom\n\n(use 'cancel' to deactivate script till reload)"])
+        runaway = calc("--script", self.write("loop.lua", b"while true do end"), "--timeout-ms", "50")
+        self.assertEqual(runaway.returncode, 1)
+        self.assertIn("took too long (more than 50 ms)", json.loads(runaway.stdout)["errors"][0])
+        self.assertEqual(calc("--timeout-ms", "0").returncode, 1)
+
     def test_help_lists_every_subcommand(self):
         result = run("--help")
-        for command in ("check-data", "show", "upgrade", "page", "settings"):
+        for command in ("check-data", "show", "upgrade", "page", "settings", "calc"):
             self.assertIn(command, result.stdout)
 
 

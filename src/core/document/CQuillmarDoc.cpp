@@ -283,7 +283,7 @@ void CQuillmarDoc::SetClass(std::string_view name)
         Recalculate();
 }
 
-void CQuillmarDoc::ActivateSelection()
+void CQuillmarDoc::ActivateSelection() const
 {
     m_database.SelectRealmByCode("");
     m_database.SelectClass("");

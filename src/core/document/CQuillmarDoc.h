@@ -91,7 +91,7 @@ public:
     void SetRealm(std::string_view name);
     void SetRace(std::string_view name);
     void SetClass(std::string_view name);
-    void ActivateSelection();
+    void ActivateSelection() const;
 
     // Level, rank, points.
     float GetLevel() const { return m_level; }

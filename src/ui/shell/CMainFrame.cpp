@@ -10,6 +10,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -28,9 +29,11 @@
 
 #include "database/CGameDatabase.h"
 #include "document/ShareCode.h"
+#include "printing/CSheetPrintCommands.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
 #include "shell/CEditMenu.h"
+#include "shell/CCompareWindow.h"
 #include "shell/CQuillmarApp.h"
 #include "shell/CQuillmarView.h"
 
@@ -81,6 +84,7 @@ CMainFrame::CMainFrame(CQuillmarApp& app, QWidget* parent) : QMainWindow(parent)
     m_toolBar->addAction(m_newAction);
     m_toolBar->addAction(m_openAction);
     m_toolBar->addAction(m_saveAction);
+    m_toolBar->addAction(m_printAction);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_editMenu->UndoAction());
     m_toolBar->addAction(m_editMenu->RedoAction());
@@ -136,8 +140,21 @@ void CMainFrame::CreateActions()
     m_printAction = action(ui_text::kMenuPrint, QKeySequence::Print);
     m_printPreviewAction = action(ui_text::kMenuPrintPreview);
     m_printSetupAction = action(ui_text::kMenuPrinterSetup);
-    for (QAction* printing : {m_printAction, m_printPreviewAction, m_printSetupAction})
-        printing->setEnabled(false);
+    m_exportPdfAction = action(ui_text::kMenuExportPdf);
+    m_printCommands = new CSheetPrintCommands(m_app, this);
+    const auto onSheet = [this](void (CSheetPrintCommands::*command)(CCharacterDocument&)) {
+        return [this, command] {
+            if (CChildFrame* child = CurrentChild())
+                (m_printCommands->*command)(child->Document());
+        };
+    };
+    connect(m_printAction, &QAction::triggered, this, onSheet(&CSheetPrintCommands::Print));
+    connect(m_printPreviewAction, &QAction::triggered, this, onSheet(&CSheetPrintCommands::Preview));
+    connect(m_printSetupAction, &QAction::triggered, m_printCommands, &CSheetPrintCommands::PageSetup);
+    connect(m_exportPdfAction, &QAction::triggered, this, [this] {
+        if (CChildFrame* child = CurrentChild())
+            m_printCommands->ExportPdf(child->Document());
+    });
     CreateShareCodeActions();
     m_recentPlaceholder = action(ui_text::kMenuRecentFile);
     m_recentPlaceholder->setEnabled(false);
@@ -170,6 +187,13 @@ void CMainFrame::CreateActions()
     connect(m_cascadeAction, &QAction::triggered, m_mdiArea, &QMdiArea::cascadeSubWindows);
     m_tileAction = action(ui_text::kMenuTile);
     connect(m_tileAction, &QAction::triggered, m_mdiArea, &QMdiArea::tileSubWindows);
+    m_compareAction = action(ui_text::kMenuCompare);
+    connect(m_compareAction, &QAction::triggered, this, [this] {
+        if (!m_compareWindow)
+            m_compareWindow = new CCompareWindow(m_app, this);
+        m_compareWindow->show();
+        m_compareWindow->raise();
+    });
     m_arrangeAction = action(ui_text::kMenuArrangeIcons);
     connect(m_arrangeAction, &QAction::triggered, this, &CMainFrame::ArrangeIcons);
 
@@ -219,6 +243,7 @@ void CMainFrame::ApplyIcons()
     m_saveAction->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
     m_aboutAction->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
     m_editMenu->ApplyIcons(*look);
+    m_printAction->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
 }
 
 void CMainFrame::FinishStartup()
@@ -348,7 +373,8 @@ void CMainFrame::UpdateMenus()
     }
     for (QAction* documentCommand :
          {m_closeAction, m_saveAction, m_saveAsAction, m_newWindowAction, m_cascadeAction, m_tileAction,
-          m_arrangeAction, m_germanAction, m_englishAction})
+          m_arrangeAction, m_germanAction, m_englishAction, m_printAction, m_printPreviewAction,
+          m_exportPdfAction})
         documentCommand->setEnabled(hasDocument);
     UpdateDatabaseChecks();
     FillWindowMenu();
@@ -408,6 +434,7 @@ void CMainFrame::FillFileMenu()
     m_fileMenu->addAction(m_printAction);
     m_fileMenu->addAction(m_printPreviewAction);
     m_fileMenu->addAction(m_printSetupAction);
+    m_fileMenu->addAction(m_exportPdfAction);
     m_fileMenu->addSeparator();
     addRecent();
     m_fileMenu->addSeparator();
@@ -424,6 +451,7 @@ void CMainFrame::FillWindowMenu()
     m_windowMenu->addAction(m_cascadeAction);
     m_windowMenu->addAction(m_tileAction);
     m_windowMenu->addAction(m_arrangeAction);
+    m_windowMenu->addAction(m_compareAction);
     const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
     if (windows.isEmpty())
         return;

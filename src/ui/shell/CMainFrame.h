@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QActionGroup;
 class QLabel;
@@ -14,7 +15,9 @@ class QToolBar;
 class CCharacterDocument;
 class CChildFrame;
 class CEditMenu;
+class CCompareWindow;
 class CQuillmarApp;
+class CSheetPrintCommands;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -34,10 +37,12 @@ public:
     // True once the work left for after the first painted frame has been done.
     bool StartupFinished() const { return m_startupFinished; }
 
-    // The printing commands stay disabled until the printing code takes them over.
+    // The character sheet: print, preview, page set-up, PDF export.
     QAction* PrintAction() const { return m_printAction; }
     QAction* PrintPreviewAction() const { return m_printPreviewAction; }
     QAction* PrinterSetupAction() const { return m_printSetupAction; }
+    QAction* ExportPdfAction() const { return m_exportPdfAction; }
+    CSheetPrintCommands* PrintCommands() const { return m_printCommands; }
 
     // "major.minor.build.revision" of a dotted version (missing parts are 0);
     // empty when the text is no version.
@@ -103,10 +108,14 @@ private:
     QAction* m_printAction = nullptr;
     QAction* m_printPreviewAction = nullptr;
     QAction* m_printSetupAction = nullptr;
+    QAction* m_exportPdfAction = nullptr;
+    CSheetPrintCommands* m_printCommands = nullptr;
     QAction* m_recentPlaceholder = nullptr;
     QAction* m_copyShareCodeAction = nullptr;
     QAction* m_openShareCodeAction = nullptr;
     QAction* m_pasteShareCodeAction = nullptr;
+    QAction* m_compareAction = nullptr;
+    QPointer<CCompareWindow> m_compareWindow;
     QList<QAction*> m_recentActions;
     QActionGroup* m_languageGroup = nullptr;
     QAction* m_germanAction = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/PageFactory.h"
 
 #include "pages/masterlevels/CPage8_MasterLevels.h"
+#include "pages/calc/CPage6.h"
 #include "pages/realmabilities/CPage5.h"
 #include "pages/realmabilities/CPage9_RAnw.h"
 #include "pages/resists/CPage7.h"
@@ -25,6 +26,8 @@ std::unique_ptr<CAPage> CreatePage(PageId id, CShellContext& context, CQuillmarD
         return std::make_unique<CPage5>(context, document, parent);
     case PageId::RealmAbilitiesNf:
         return std::make_unique<CPage9_RAnw>(context, document, parent);
+    case PageId::Calculations:
+        return std::make_unique<CPage6>(context, document, parent);
     case PageId::Resists:
         return std::make_unique<CPage7>(context, document, parent);
     case PageId::MasterLevels:

@@ -39,6 +39,10 @@ constexpr int kMenuCopyShareCode = 1027;
 constexpr int kMenuOpenShareCode = 1028;
 constexpr int kShareCodeLabel = 1029;
 constexpr int kShareCodeCopied = 1030;
+constexpr int kMenuCompare = 1031;
+constexpr int kCompareTitle = 1032;
+constexpr int kCompareValue = 1033;
+constexpr int kCompareFromFile = 1034;
 constexpr int kApplicationTitle = 1040;
 constexpr int kCaptionError = 1041;
 constexpr int kSaveChangesQuestion = 1045;
@@ -192,6 +196,42 @@ constexpr int kStepMasterLevelTrack = 2828;
 constexpr int kStepMasterLevel = 2829;
 constexpr int kStepOption = 2830;
 // -- end of edit menu ids
+// Character sheet printing (2700-2799).
+constexpr int kMenuExportPdf = 2700;
+constexpr int kPrintNoPrinter = 2701;
+constexpr int kPrintOptionsTitle = 2702;
+constexpr int kPrintStylesGroup = 2703;
+constexpr int kPrintNoStyles = 2704;
+constexpr int kPrintAllStyles = 2705;
+constexpr int kPrintStyleSort = 2706;
+constexpr int kPrintSortLineLevel = 2707;
+constexpr int kPrintSortLinePreceding = 2708;
+constexpr int kPrintSortLevel = 2709;
+constexpr int kPrintSortPrerequisite = 2710;
+constexpr int kPrintSpellsGroup = 2711;
+constexpr int kPrintNoSpells = 2712;
+constexpr int kPrintAllSpells = 2713;
+constexpr int kPrintSpellDescriptions = 2714;
+constexpr int kPrintRealmAbilitiesGroup = 2715;
+constexpr int kPrintNoRealmAbilities = 2716;
+constexpr int kPrintAllRealmAbilities = 2717;
+constexpr int kPrintPdfFailed = 2718;
+constexpr int kPrintPdfFilter = 2719;
+constexpr int kArgumentExportPdf = 2720;
+constexpr int kArgumentData = 2721;
+constexpr int kArgumentExportNeedsFile = 2722;
+constexpr int kArgumentBadData = 2723;
+constexpr int kPrintDataFailed = 2724;
+constexpr int kArgumentSetting = 2725;
+constexpr int kArgumentBadSetting = 2726;
+// -- end of printing ids
+// Calculations page (2400-2499).
+constexpr int kCalcPageTitle = 2400;
+constexpr int kCalcTestPage = 2401;      // the two fixed lines above the table
+constexpr int kCalcFormulaNote = 2402;
+constexpr int kCalcTableName = 2403;     // accessible names
+constexpr int kCalcLogName = 2404;
+// -- end of calculations page ids
 }  // namespace ui_text
 
 // The text of an id in a language; empty for an unknown id.

@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <QTemporaryDir>
@@ -25,6 +26,7 @@
 #include "document/CharacterFile.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
+#include "shell/CCompareWindow.h"
 #include "shell/CHeaderSpinField.h"
 #include "shell/CMainFrame.h"
 #include "shell/COptionDialog.h"
@@ -32,6 +34,7 @@
 #include "shell/CQuillmarView.h"
 #include "shell/CViewHeader.h"
 #include "support/RecordingPrompt.h"
+#include "ui/support/ImageProbe.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
 
@@ -130,7 +133,41 @@ private slots:
     void iconsAndRecentWriteWaitForTheFirstFrame();
     void mainWindowFitsItsCharacterWindow();
     void shareCodesTravelThroughTheClipboard();
+    void comparisonFollowsEitherCharacter();
 };
+
+// Window > Compare... shows two open characters; a change of either marks
+// its row at the next look, with the signed delta.
+void CMainFrameTest::comparisonFollowsEitherCharacter()
+{
+    ShellFixture fixture;
+    QVERIFY(fixture.Start());
+    CQuillmarApp& app = fixture.App();
+    app.NewDocument();
+    CMainFrame* frame = app.MainFrame();
+    QMenu* windows = MenuAt(frame, 4);
+    emit windows->aboutToShow();
+    FindAction(windows, QStringLiteral("C&ompare..."))->trigger();
+    auto* compare = frame->findChild<CCompareWindow*>();
+    QVERIFY(compare && compare->isVisible());
+    auto* table = compare->findChild<QTreeWidget*>(QStringLiteral("comparison"));
+    const auto marked = [table] {
+        QStringList rows;
+        for (int i = 0; i < table->topLevelItemCount(); ++i)
+            if (table->topLevelItem(i)->data(0, Qt::UserRole).toBool())
+                rows << table->topLevelItem(i)->text(0) + " " + table->topLevelItem(i)->text(3);
+        return rows;
+    };
+    QVERIFY(table->topLevelItemCount() > 10);
+    QCOMPARE(marked(), QStringList());
+    app.Document(1)->Doc().SetMasterLevel(3);
+    compare->Follow();
+    QCOMPARE(marked(), QStringList{QStringLiteral("Master level +3")});
+    app.Document(0)->Doc().SetMasterLevel(5);
+    compare->Follow();
+    QCOMPARE(marked(), QStringList{QStringLiteral("Master level -2")});
+    SaveScreenshot(compare->grab().toImage(), QStringLiteral("CCompareWindow_en"));
+}
 
 // Copy puts the code on the clipboard; pasting it opens the same character as
 // a new, unsaved document; a damaged code is explained and opens nothing.

@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Installs the build into a temporary prefix and runs what was installed from there,
+so that a file missing from the install rules fails:
+    install_test.py CMAKE BUILD_DIR CHARACTER_FILE"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+CMAKE = BUILD = CHARACTER = None
+
+
+def run(*args, **kwargs):
+    return subprocess.run(list(args), capture_output=True, text=True, timeout=120, **kwargs)
+
+
+class InstallTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.TemporaryDirectory()
+        cls.prefix = os.path.join(cls.folder.name, "prefix")
+        result = run(CMAKE, "--install", BUILD, "--prefix", cls.prefix)
+        assert result.returncode == 0, result.stderr
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.folder.cleanup()
+
+    def path(self, *parts):
+        return os.path.join(self.prefix, *parts)
+
+    def test_every_file_a_desktop_needs_is_installed(self):
+        share = ("share",)
+        for parts in [("bin", "quillmar"), ("bin", "quillmar-cli"), share + ("quillmar", "calc.lua"),
+                      share + ("quillmar", "de", "classes.dat"), share + ("quillmar", "en", "classes.dat"),
+                      share + ("applications", "quillmar.desktop"), share + ("mime", "packages", "quillmar.xml"),
+                      share + ("metainfo", "io.github.quillmar.Quillmar.metainfo.xml"),
+                      share + ("icons", "hicolor", "scalable", "apps", "quillmar.svg"),
+                      share + ("man", "man1", "quillmar-cli.1")] + \
+                     [share + ("icons", "hicolor", "%dx%d" % (s, s), "apps", "quillmar.png")
+                      for s in (16, 24, 32, 48, 64, 128, 256)]:
+            self.assertTrue(os.path.isfile(self.path(*parts)), os.path.join(*parts))
+
+    def test_validators_pass(self):
+        desktop = run("desktop-file-validate", self.path("share", "applications", "quillmar.desktop"))
+        self.assertEqual(desktop.returncode, 0, desktop.stdout + desktop.stderr)
+        self.assertEqual(desktop.stdout.strip(), "")
+        metainfo = run("appstreamcli", "validate", "--no-net",
+                       self.path("share", "metainfo", "io.github.quillmar.Quillmar.metainfo.xml"))
+        self.assertEqual(metainfo.returncode, 0, metainfo.stdout + metainfo.stderr)
+        mime = os.path.join(self.folder.name, "mime")
+        shutil.copytree(self.path("share", "mime"), mime)
+        update = run("update-mime-database", mime)
+        self.assertEqual(update.returncode, 0, update.stderr)
+        with open(os.path.join(mime, "globs2")) as globs:
+            self.assertIn("application/x-quillmar-character:*.chr", globs.read())
+
+    def test_installed_programs_find_their_data_without_options(self):
+        env = {k: v for k, v in os.environ.items() if k not in ("QUILLMAR_DATA_ROOT", "DISPLAY")}
+        work = os.path.join(self.folder.name, "work")
+        os.makedirs(work, exist_ok=True)
+        check = run(self.path("bin", "quillmar-cli"), "check-data", "de", cwd=work, env=env)
+        self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
+        pdf = os.path.join(work, "sheet.pdf")
+        env["HOME"] = work
+        export = run(self.path("bin", "quillmar"), "--export-pdf", pdf, CHARACTER, "--data", "en", cwd=work, env=env)
+        self.assertEqual(export.returncode, 0, export.stderr)
+        with open(pdf, "rb") as f:
+            self.assertEqual(f.read(5), b"%PDF-")
+
+
+if __name__ == "__main__":
+    CMAKE, BUILD, CHARACTER = sys.argv[1:4]
+    del sys.argv[1:4]
+    unittest.main()

@@ -93,10 +93,18 @@ void BM_HistoryMemoryThousandSteps(benchmark::State& state)
         // Until there are 1 000 steps: a setter that finds its value there already is none.
         for (int i = 0; c.doc.History().StepCount() < 1000 && i < 100000; ++i) {
             switch (i % 4) {
-            case 0: c.doc.SetLevel(static_cast<float>(5 + (i * 7) % 46)); break;
-            case 1: c.doc.SetSpecLevel(lines[static_cast<std::size_t>(i) % lines.size()], 1 + (i * 13) % 50); break;
-            case 2: c.doc.AddStatRaise(i % kStatCount, (i / 64) % 2 == 0 ? 1 : -1); break;
-            case 3: c.doc.SetRealmAbility(abilities.Name(i % abilities.Count()), 1 + i % 5); break;
+            case 0:
+                c.doc.SetLevel(static_cast<float>(5 + (i * 7) % 46));
+                break;
+            case 1:
+                c.doc.SetSpecLevel(lines[static_cast<std::size_t>(i) % lines.size()], 1 + (i * 13) % 50);
+                break;
+            case 2:
+                c.doc.AddStatRaise(i % kStatCount, (i / 64) % 2 == 0 ? 1 : -1);
+                break;
+            case 3:
+                c.doc.SetRealmAbility(abilities.Name(i % abilities.Count()), 1 + i % 5);
+                break;
             }
         }
         bytes = c.doc.History().MemoryBytes();

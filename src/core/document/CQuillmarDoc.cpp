@@ -312,7 +312,8 @@ void CQuillmarDoc::SetLevel(float level)
 void CQuillmarDoc::SetRealmRank(int code)
 {
     const int rank = std::clamp(code, 0, kMaxRealmRank);
-    StepScope step(*this, {StepKind::RealmRank, StepSubject::None, -1, double(m_realmRank), double(rank)}, true);
+    StepScope step(*this, {StepKind::RealmRank, StepSubject::None, -1, double(m_realmRank), double(rank)},
+                   true);
     m_realmRank = rank;
     Modified();
 }
@@ -328,9 +329,9 @@ void CQuillmarDoc::SetExtraSpecPoints(int points)
 {
     if (points == m_extraSpecPoints)
         return;
-    StepScope step(*this,
-                   {StepKind::ExtraSpecPoints, StepSubject::None, -1, double(m_extraSpecPoints), double(points)},
-                   true);
+    StepScope step(
+        *this, {StepKind::ExtraSpecPoints, StepSubject::None, -1, double(m_extraSpecPoints), double(points)},
+        true);
     m_extraSpecPoints = points;
     if (m_careerMode)
         Recalculate();
@@ -360,7 +361,8 @@ void CQuillmarDoc::AddStatRaise(StatId stat, int delta)
     std::int32_t& raise = m_statRaise[static_cast<std::size_t>(stat)];
     const auto raised =
         static_cast<std::int32_t>(std::clamp<std::int64_t>(std::int64_t{raise} + delta, 0, kMaxStatRaise));
-    StepScope step(*this, {StepKind::StatRaise, StepSubject::Stat, stat, double(raise), double(raised)}, true);
+    StepScope step(*this, {StepKind::StatRaise, StepSubject::Stat, stat, double(raise), double(raised)},
+                   true);
     raise = raised;
     Modified();
 }
@@ -564,8 +566,8 @@ void CQuillmarDoc::SetRealmAbility(std::string_view name, std::int32_t level)
 {
     StepScope step(*this,
                    {StepKind::RealmAbility, StepSubject::RealmAbility,
-                    m_database.RealmAbilities().FindForClass(name, ClassIndex()), double(m_realmAbilities.Get(name)),
-                    double(level)},
+                    m_database.RealmAbilities().FindForClass(name, ClassIndex()),
+                    double(m_realmAbilities.Get(name)), double(level)},
                    true);
     m_realmAbilities.SetOrRemove(name, level);
     Modified();
@@ -599,8 +601,8 @@ void CQuillmarDoc::SetMasterLevelOption(int option)
 
 void CQuillmarDoc::SetMasterLevel(int level)
 {
-    StepScope step(*this, {StepKind::MasterLevel, StepSubject::None, -1, double(m_masterLevel), double(level)},
-                   true);
+    StepScope step(
+        *this, {StepKind::MasterLevel, StepSubject::None, -1, double(m_masterLevel), double(level)}, true);
     m_masterLevel = level;
     Modified();
 }

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-CUndoHistory::CUndoHistory(Clock clock) : m_clock(std::move(clock)) {}
+CUndoHistory::CUndoHistory(Clock clock) : m_clock(std::move(clock))
+{
+}
 
 void CUndoHistory::Restart(std::string image, bool modified)
 {
@@ -131,7 +133,9 @@ std::size_t CUndoHistory::MemoryBytes() const
     std::size_t bytes = m_current.capacity() + m_steps.capacity() * sizeof(Step);
     for (const Step& step : m_steps) {
         // Short strings live inside the step itself.
-        const auto heap = [](const std::string& text) { return text.capacity() > 15 ? text.capacity() + 1 : 0; };
+        const auto heap = [](const std::string& text) {
+            return text.capacity() > 15 ? text.capacity() + 1 : 0;
+        };
         bytes += heap(step.before) + heap(step.after) + heap(step.name.key);
     }
     return bytes;

@@ -42,8 +42,8 @@ enum class StepSubject { None, Stat, Realm, Race, Class, StyleLine, SpellLine, R
 
 struct StepName {
     StepName() = default;
-    StepName(StepKind kind_, StepSubject subjectKind_ = StepSubject::None, int subject_ = -1, double before_ = 0.0,
-             double value_ = 0.0, std::string key_ = {})
+    StepName(StepKind kind_, StepSubject subjectKind_ = StepSubject::None, int subject_ = -1,
+             double before_ = 0.0, double value_ = 0.0, std::string key_ = {})
         : kind(kind_), subjectKind(subjectKind_), subject(subject_), before(before_), value(value_),
           key(std::move(key_))
     {

@@ -28,8 +28,10 @@ QString SubjectName(const StepName& step, const CGameDatabase& db, UiLanguage la
     switch (step.subjectKind) {
     case StepSubject::Stat:
         return in(kStatCount) ? Text(ui_text::kStatsStrength + i, language) : QString();
-    case StepSubject::Realm: return in(kRealmCount) ? Windows1252ToQString(RealmName(i)) : QString();
-    case StepSubject::Race: return in(db.Races().Count()) ? Windows1252ToQString(db.Races().Name(i)) : QString();
+    case StepSubject::Realm:
+        return in(kRealmCount) ? Windows1252ToQString(RealmName(i)) : QString();
+    case StepSubject::Race:
+        return in(db.Races().Count()) ? Windows1252ToQString(db.Races().Name(i)) : QString();
     case StepSubject::Class:
         return in(db.Classes().Count()) ? Windows1252ToQString(db.Classes().Name(i)) : QString();
     case StepSubject::StyleLine:
@@ -37,11 +39,13 @@ QString SubjectName(const StepName& step, const CGameDatabase& db, UiLanguage la
     case StepSubject::SpellLine:
         return in(db.SpellLines().Count()) ? Windows1252ToQString(db.SpellLines().Name(i)) : QString();
     case StepSubject::RealmAbility:
-        return in(db.RealmAbilities().Count()) ? Windows1252ToQString(db.RealmAbilities().Name(i)) : QString();
+        return in(db.RealmAbilities().Count()) ? Windows1252ToQString(db.RealmAbilities().Name(i))
+                                               : QString();
     case StepSubject::RealmAbilityNf:
         return in(db.RealmAbilitiesNf().Count()) ? Windows1252ToQString(db.RealmAbilitiesNf().Name(i))
                                                  : QString();
-    case StepSubject::None: break;
+    case StepSubject::None:
+        break;
     }
     return {};
 }
@@ -50,24 +54,41 @@ int TextId(const StepName& step)
 {
     const bool up = step.value > step.before;
     switch (step.kind) {
-    case StepKind::Level: return ui_text::kStepLevel;
-    case StepKind::RealmRank: return ui_text::kStepRealmRank;
-    case StepKind::Realm: return ui_text::kStepRealm;
-    case StepKind::Race: return ui_text::kStepRace;
-    case StepKind::Class: return ui_text::kStepClass;
-    case StepKind::StatRaise: return up ? ui_text::kStepRaiseStat : ui_text::kStepLowerStat;
-    case StepKind::ExtraSpecPoints: return ui_text::kStepExtraSpecPoints;
-    case StepKind::CareerMode: return step.value != 0 ? ui_text::kStepCareerModeOn : ui_text::kStepCareerModeOff;
-    case StepKind::SpecLevel: return up ? ui_text::kStepRaiseLine : ui_text::kStepLowerLine;
-    case StepKind::Respec: return step.subject != 0 ? ui_text::kStepRespecOn : ui_text::kStepRespecOff;
-    case StepKind::SnapLevel: return ui_text::kStepSnapLevel;
-    case StepKind::ClearLevel: return ui_text::kStepClearLevel;
-    case StepKind::AutoTrain: return ui_text::kStepAutoTrain;
+    case StepKind::Level:
+        return ui_text::kStepLevel;
+    case StepKind::RealmRank:
+        return ui_text::kStepRealmRank;
+    case StepKind::Realm:
+        return ui_text::kStepRealm;
+    case StepKind::Race:
+        return ui_text::kStepRace;
+    case StepKind::Class:
+        return ui_text::kStepClass;
+    case StepKind::StatRaise:
+        return up ? ui_text::kStepRaiseStat : ui_text::kStepLowerStat;
+    case StepKind::ExtraSpecPoints:
+        return ui_text::kStepExtraSpecPoints;
+    case StepKind::CareerMode:
+        return step.value != 0 ? ui_text::kStepCareerModeOn : ui_text::kStepCareerModeOff;
+    case StepKind::SpecLevel:
+        return up ? ui_text::kStepRaiseLine : ui_text::kStepLowerLine;
+    case StepKind::Respec:
+        return step.subject != 0 ? ui_text::kStepRespecOn : ui_text::kStepRespecOff;
+    case StepKind::SnapLevel:
+        return ui_text::kStepSnapLevel;
+    case StepKind::ClearLevel:
+        return ui_text::kStepClearLevel;
+    case StepKind::AutoTrain:
+        return ui_text::kStepAutoTrain;
     case StepKind::RealmAbility:
-    case StepKind::RealmAbilityNf: return ui_text::kStepRealmAbility;
-    case StepKind::MasterLevelTrack: return ui_text::kStepMasterLevelTrack;
-    case StepKind::MasterLevel: return ui_text::kStepMasterLevel;
-    case StepKind::Option: return ui_text::kStepOption;
+    case StepKind::RealmAbilityNf:
+        return ui_text::kStepRealmAbility;
+    case StepKind::MasterLevelTrack:
+        return ui_text::kStepMasterLevelTrack;
+    case StepKind::MasterLevel:
+        return ui_text::kStepMasterLevel;
+    case StepKind::Option:
+        return ui_text::kStepOption;
     }
     return ui_text::kStepOption;
 }
@@ -97,7 +118,8 @@ CEditMenu::CEditMenu(CQuillmarApp& app, QWidget* window) : QObject(window), m_ap
     m_redo = new QAction(m_app.Text(ui_text::kMenuRedo), window);
     m_redo->setObjectName(QStringLiteral("RedoAction"));
     // Both usual keys on every platform, whatever the platform's own is.
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Y)};
     for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo)) {
         if (!redoKeys.contains(key))
             redoKeys << key;
@@ -148,7 +170,8 @@ void CEditMenu::Update()
     m_undo->setEnabled(undo != nullptr);
     m_redo->setEnabled(redo != nullptr);
     const auto label = [&](int id, const StepName& step) {
-        return m_app.Text(id).arg(StepText(step, db, language).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        return m_app.Text(id).arg(
+            StepText(step, db, language).replace(QLatin1Char('&'), QStringLiteral("&&")));
     };
     m_undo->setText(undo ? label(ui_text::kMenuUndoStep, *undo) : m_app.Text(ui_text::kMenuUndo));
     m_redo->setText(redo ? label(ui_text::kMenuRedoStep, *redo) : m_app.Text(ui_text::kMenuRedo));

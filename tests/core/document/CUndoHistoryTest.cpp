@@ -13,7 +13,10 @@
 
 namespace {
 
-StepName Raise(int line) { return {StepKind::SpecLevel, StepSubject::StyleLine, line}; }
+StepName Raise(int line)
+{
+    return {StepKind::SpecLevel, StepSubject::StyleLine, line};
+}
 
 TEST(UndoHistory, MergesOneTargetWithinTheWindowButNeverIntoTheSavedState)
 {
@@ -24,10 +27,8 @@ TEST(UndoHistory, MergesOneTargetWithinTheWindowButNeverIntoTheSavedState)
         std::size_t steps;
     };
     const std::vector<Case> cases = {
-        {"quick", {1, 1, 1}, {0, 50, 50}, -1, 1},
-        {"at the window", {1, 1, 1}, {0, 50, 1000}, -1, 2},
-        {"just inside", {1, 1}, {0, 999}, -1, 1},
-        {"another between", {1, 2, 1}, {0, 10, 10}, -1, 3},
+        {"quick", {1, 1, 1}, {0, 50, 50}, -1, 1}, {"at the window", {1, 1, 1}, {0, 50, 1000}, -1, 2},
+        {"just inside", {1, 1}, {0, 999}, -1, 1}, {"another between", {1, 2, 1}, {0, 10, 10}, -1, 3},
         {"saved between", {1, 1}, {0, 10}, 0, 2},
     };
     for (const Case& c : cases) {
@@ -103,13 +104,27 @@ TEST(UndoHistory, RandomDocumentOperationsUndoToTheStartAndRedoToTheEnd)
         for (int i = 0; i < 60; ++i) {
             const std::vector<std::string> lines = doc.SkillLines();
             switch (pick(13)) {
-            case 0: doc.SetLevel(float(5 + pick(90)) / 2.0f); break;
-            case 1: doc.SetRealmRank(pick(120)); break;
-            case 2: doc.AddStatRaise(pick(kStatCount), pick(7) - 3); break;
-            case 3: doc.SetExtraSpecPoints(pick(30)); break;
-            case 4: doc.SetSpecLevel(any(lines), pick(51)); break;
-            case 5: doc.SetRespecAt(float(1 + pick(50)), pick(2) == 1); break;
-            case 6: doc.SetAutoTrain(any(lines), pick(4)); break;
+            case 0:
+                doc.SetLevel(float(5 + pick(90)) / 2.0f);
+                break;
+            case 1:
+                doc.SetRealmRank(pick(120));
+                break;
+            case 2:
+                doc.AddStatRaise(pick(kStatCount), pick(7) - 3);
+                break;
+            case 3:
+                doc.SetExtraSpecPoints(pick(30));
+                break;
+            case 4:
+                doc.SetSpecLevel(any(lines), pick(51));
+                break;
+            case 5:
+                doc.SetRespecAt(float(1 + pick(50)), pick(2) == 1);
+                break;
+            case 6:
+                doc.SetAutoTrain(any(lines), pick(4));
+                break;
             case 7:
                 if (abilities.Count() > 0)
                     doc.SetRealmAbility(abilities.Name(pick(abilities.Count())), pick(6));
@@ -118,10 +133,18 @@ TEST(UndoHistory, RandomDocumentOperationsUndoToTheStartAndRedoToTheEnd)
                 if (abilitiesNf.Count() > 0)
                     doc.SetRealmAbilityNf(abilitiesNf.Name(pick(abilitiesNf.Count())), pick(6));
                 break;
-            case 9: doc.SetMasterLevelOption(pick(4)), doc.SetMasterLevel(pick(11)); break;
-            case 10: doc.SetOption(doc_option::ShowAllStyles, pick(2)); break;
-            case 11: pick(2) ? doc.SnapLevel() : doc.ClearLevel(); break;
-            case 12: doc.SetClass(any(database.ClassNames())); break;
+            case 9:
+                doc.SetMasterLevelOption(pick(4)), doc.SetMasterLevel(pick(11));
+                break;
+            case 10:
+                doc.SetOption(doc_option::ShowAllStyles, pick(2));
+                break;
+            case 11:
+                pick(2) ? doc.SnapLevel() : doc.ClearLevel();
+                break;
+            case 12:
+                doc.SetClass(any(database.ClassNames()));
+                break;
             }
         }
         const std::string end = bytes();

@@ -40,7 +40,8 @@ class CEditMenuTest : public QObject {
     {
         m_app = std::make_unique<CQuillmarApp>(&m_prompt);
         CStartupOptions options;
-        options.settingsFile = QFile::encodeName(m_folder.filePath(QStringLiteral("config.bin"))).toStdString();
+        options.settingsFile =
+            QFile::encodeName(m_folder.filePath(QStringLiteral("config.bin"))).toStdString();
         options.dataRoot = QUILLMAR_SHIPPED_DATA;
         options.recentFilesStore = m_folder.filePath(QStringLiteral("recent.ini"));
         options.uiLanguage = language;
@@ -169,7 +170,8 @@ private slots:
         for (int value = 1; value <= 7; ++value)
             page.findChild<QSlider*>()->setValue(value);
         QCOMPARE(doc.History().StepCount(), before + 1);
-        QCOMPARE(StepText(*doc.History().UndoName(), db, UiLanguage::English), QStringLiteral("Set Master Level to 7"));
+        QCOMPARE(StepText(*doc.History().UndoName(), db, UiLanguage::English),
+                 QStringLiteral("Set Master Level to 7"));
         doc.Undo();
         QCOMPARE(doc.GetMasterLevel(), 0);
     }

@@ -123,12 +123,15 @@ void CQuillmarDoc::FinishStep(StepName name, bool mergeable)
     NotifyHistoryChanged();
 }
 
-void CQuillmarDoc::ApplyHistoryState()
+bool CQuillmarDoc::ApplyHistoryState()
 {
-    RestoreCharacterBytes(*this, m_history.Current());
+    // Images this program wrote read back; should one not, nothing moves.
+    if (!RestoreCharacterBytes(*this, m_history.Current()))
+        return false;
     SetModifiedFlag(m_history.IsModified());
     UpdateAllViews(1);
     NotifyHistoryChanged();
+    return true;
 }
 
 void CQuillmarDoc::NotifyHistoryChanged()
@@ -142,16 +145,20 @@ bool CQuillmarDoc::Undo()
 {
     if (!m_history.Undo())
         return false;
-    ApplyHistoryState();
-    return true;
+    if (ApplyHistoryState())
+        return true;
+    m_history.Redo();
+    return false;
 }
 
 bool CQuillmarDoc::Redo()
 {
     if (!m_history.Redo())
         return false;
-    ApplyHistoryState();
-    return true;
+    if (ApplyHistoryState())
+        return true;
+    m_history.Undo();
+    return false;
 }
 
 void CQuillmarDoc::RestoreSavedState(std::int64_t savedPoint, bool modified)

@@ -181,7 +181,7 @@ private:
     bool CurrentImage(std::string& bytes) const;
     void StartStep();
     void FinishStep(StepName name, bool mergeable);
-    void ApplyHistoryState();
+    bool ApplyHistoryState();
     void NotifyHistoryChanged();
     StepName LineStep(StepKind kind, std::string_view line) const;
     int ClassIndex() const;

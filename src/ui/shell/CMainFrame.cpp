@@ -97,6 +97,8 @@ CMainFrame::CMainFrame(CQuillmarApp& app, QWidget* parent) : QMainWindow(parent)
     connect(&m_app, &CQuillmarApp::documentsChanged, this, &CMainFrame::UpdateMenus);
     connect(&m_app, &CQuillmarApp::recentFilesChanged, this, &CMainFrame::FillFileMenu);
     connect(&m_app, &CQuillmarApp::dataLanguageChanged, this, &CMainFrame::UpdateDatabaseChecks);
+    connect(&m_app, &CQuillmarApp::statusMessage, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMilliseconds); });
     UpdateMenus();
 }
 

@@ -1,5 +1,8 @@
 #include "shell/COpenDocuments.h"
 
+#include <string>
+#include <utility>
+
 #include "database/CGameDatabase.h"
 #include "shell/CCharacterDocument.h"
 
@@ -63,5 +66,13 @@ void COpenDocuments::Restore(int index, const KeptState& state)
     if (doc.IsCareerMode())
         doc.Recalculate();
     doc.RestoreSavedState(state.savedPoint, state.modified);
+    // Compared as the switch wrote it: numbers looked up through this document's selection.
+    doc.ActivateSelection();
+    std::string image;
+    if (!doc.History().IsEmpty() && CharacterFileBytes(doc, image, m_language).ok &&
+        image != doc.History().Current()) {
+        doc.History().Restart(std::move(image), state.modified);
+        ++m_restartedHistories;
+    }
     doc.UpdateAllViews(1);
 }

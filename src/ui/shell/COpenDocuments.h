@@ -24,6 +24,9 @@ public:
     CharacterSaveResult FileImage(int index, std::string& bytes) override;
     CharacterLoadResult Reload(int index, const std::string& path) override;
     void Restore(int index, const KeptState& state) override;
+    // Documents whose undo history had to start over: read back, the
+    // character's image was not the one the history ended with.
+    int RestartedHistories() const { return m_restartedHistories; }
 
 private:
     CCharacterDocument& Document(int index) const;
@@ -32,4 +35,5 @@ private:
     const std::vector<std::unique_ptr<CCharacterDocument>>& m_documents;
     CPrompt& m_prompt;
     UiLanguage m_language;
+    int m_restartedHistories = 0;
 };

@@ -333,6 +333,8 @@ bool CQuillmarApp::SwitchLanguage(const std::string& folder)
     ActivateCurrentView();
     if (result.dataReloaded)
         emit dataLanguageChanged();
+    if (documents.RestartedHistories() > 0)
+        emit statusMessage(Text(ui_text::kUndoHistoryCleared));
     if (!result.error.empty())
         ShowError(FromUtf8(result.error));
     return result.switched;

@@ -127,6 +127,8 @@ signals:
     void documentsChanged();
     void recentFilesChanged();
     void dataLanguageChanged();
+    // A note for the status bar.
+    void statusMessage(const QString& text);
 
 private:
     CCharacterDocument* AddDocument(std::unique_ptr<CCharacterDocument> document);

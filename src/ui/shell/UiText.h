@@ -174,6 +174,7 @@ constexpr int kMenuUndo = 2801;
 constexpr int kMenuRedo = 2802;
 constexpr int kMenuUndoStep = 2803;  // %1 the step
 constexpr int kMenuRedoStep = 2804;
+constexpr int kUndoHistoryCleared = 2805;
 constexpr int kStepLevel = 2810;
 constexpr int kStepRealmRank = 2811;
 constexpr int kStepRealm = 2812;

@@ -131,6 +131,11 @@ private slots:
         QFETCH(QString, undoText);
         const bool german = language == int(UiLanguage::German);
         CQuillmarDoc& doc = start(static_cast<UiLanguage>(language));
+        // A document in the background keeps its history too.
+        CCharacterDocument& first = m_app->MainFrame()->CurrentChild()->Document();
+        CCharacterDocument* background = m_app->NewDocument();
+        background->Doc().AddStatRaise(2, 1);
+        m_app->MainFrame()->ActivateChild(first.Frames().front());
         // Into the other data language, then into the interface's own.
         for (const char* folder : {german ? "en" : "de", german ? "de" : "en"}) {
             doc.SetSpecLevel(doc.SkillLines().front(), 12);
@@ -149,6 +154,7 @@ private slots:
             QCOMPARE(doc.GetStatRaises()[1], 3);
             doc.Undo();
         }
+        QCOMPARE(background->Doc().History().StepCount(), std::size_t{1});
         QMenu* edit = m_app->MainFrame()->menuBar()->actions().at(1)->menu();
         edit->popup(m_app->MainFrame()->mapToGlobal(QPoint(40, 20)));
         QVERIFY(QTest::qWaitForWindowExposed(edit));

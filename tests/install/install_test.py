@@ -62,6 +62,10 @@ class InstallTest(unittest.TestCase):
         env = {k: v for k, v in os.environ.items() if k not in ("QUILLMAR_DATA_ROOT", "DISPLAY")}
         work = os.path.join(self.folder.name, "work")
         os.makedirs(work, exist_ok=True)
+        for program, name in (("quillmar", "Quillmar"), ("quillmar-cli", "quillmar-cli")):
+            version = run(self.path("bin", program), "--version", cwd=work, env=env)
+            self.assertEqual(version.returncode, 0, version.stderr)
+            self.assertRegex(version.stdout.strip(), r"^%s \d+\.\d+\.\d+$" % name)
         check = run(self.path("bin", "quillmar-cli"), "check-data", "de", cwd=work, env=env)
         self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
         pdf = os.path.join(work, "sheet.pdf")

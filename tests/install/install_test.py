@@ -74,6 +74,8 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(export.returncode, 0, export.stderr)
         with open(pdf, "rb") as f:
             self.assertEqual(f.read(5), b"%PDF-")
+        # Installed, nothing is written beside the programs.
+        self.assertEqual(sorted(os.listdir(self.path("bin"))), ["quillmar", "quillmar-cli"])
 
     def test_the_debian_package_holds_the_installed_files_and_runs_from_a_scratch_root(self):
         cpack = os.path.join(os.path.dirname(CMAKE), "cpack")

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QSettings>
 
@@ -54,6 +56,17 @@ CQuillmarApp::~CQuillmarApp()
     m_documents.clear();
 }
 
+void CQuillmarApp::InstallQtTranslations()
+{
+    // Qt's own texts (standard dialogs, context menus, the names of keys in
+    // shortcuts) follow the interface language.
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (Language() == UiLanguage::German &&
+        m_qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+}
+
 bool CQuillmarApp::Startup(const CStartupOptions& options)
 {
     m_settingsFile = options.settingsFile;
@@ -62,6 +75,7 @@ bool CQuillmarApp::Startup(const CStartupOptions& options)
     m_settings.Load(ownFileExists || options.settingsFallback.empty() ? m_settingsFile
                                                                       : options.settingsFallback);
     m_context.uiLanguage = options.uiLanguage;
+    InstallQtTranslations();
 
     if (options.recentFilesStore.isEmpty()) {
         m_recentStore =

@@ -67,6 +67,10 @@ void CQuillmarApp::InstallQtTranslations()
         QCoreApplication::installTranslator(&m_qtTranslator);
 }
 
+namespace {
+const QString kMainWindowGeometryKey = QStringLiteral("MainWindow/Geometry");
+}  // namespace
+
 bool CQuillmarApp::Startup(const CStartupOptions& options)
 {
     m_settingsFile = options.settingsFile;
@@ -104,9 +108,19 @@ bool CQuillmarApp::Startup(const CStartupOptions& options)
     if (!opened)
         return false;
 
+    // The size and place the window had when it was last closed, if any.
+    const QByteArray geometry = m_recentStore->value(kMainWindowGeometryKey).toByteArray();
+    if (!geometry.isEmpty())
+        m_mainFrame->restoreGeometry(geometry);
     m_mainFrame->show();
     m_mainFrame->ActivateFirstChild();
     return true;
+}
+
+void CQuillmarApp::StoreMainWindowGeometry(const QByteArray& geometry)
+{
+    m_recentStore->setValue(kMainWindowGeometryKey, geometry);
+    m_recentStore->sync();
 }
 
 // Documents ---------------------------------------------------------------------

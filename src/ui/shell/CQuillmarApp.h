@@ -99,6 +99,8 @@ public:
     // settings. True when the program may end.
     bool QueryExit();
     bool SaveSettings();
+    // Kept with the recent files, restored at the next start.
+    void StoreMainWindowGeometry(const QByteArray& geometry);
     const std::filesystem::path& SettingsFile() const { return m_settingsFile; }
 
     // The preferences dialog; after OK every view rebuilds.

@@ -134,9 +134,23 @@ private slots:
     void mainWindowFitsItsCharacterWindow();
     void shareCodesTravelThroughTheClipboard();
     void comparisonFollowsEitherCharacter();
+    void mainWindowComesBackAtItsLastSize();
     void menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage_data();
     void menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage();
 };
+
+void CMainFrameTest::mainWindowComesBackAtItsLastSize()
+{
+    ShellFixture first;
+    QVERIFY(first.Start());
+    first.App().MainFrame()->resize(731, 523);
+    QVERIFY(first.App().MainFrame()->close());
+    ShellFixture second;
+    CStartupOptions options = second.Options();
+    options.recentFilesStore = first.Options().recentFilesStore;
+    QVERIFY(second.Start(options));
+    QCOMPARE(second.App().MainFrame()->size(), QSize(731, 523));
+}
 
 void CMainFrameTest::menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage_data()
 {

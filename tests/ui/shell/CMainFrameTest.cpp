@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -182,6 +183,15 @@ void CMainFrameTest::menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage()
     QCOMPARE(missing.join(" / "), QString());
     QCOMPARE(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText),
              german ? QStringLiteral("Strg+S") : QStringLiteral("Ctrl+S"));
+    QFileDialog chooser(frame);
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.show();
+    QStringList buttons;
+    for (const QPushButton* button : chooser.findChildren<QPushButton*>())
+        buttons << button->text();
+    QVERIFY2(buttons.contains(german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel")), qPrintable(buttons.join(",")));
+    SaveScreenshot(chooser.grab().toImage(), german ? QStringLiteral("FileDialog_de") : QStringLiteral("FileDialog_en"));
+    chooser.hide();
     QMenu* file = MenuAt(frame, 0);
     file->popup(QPoint(0, 0));
     SaveScreenshot(file->grab().toImage(), german ? QStringLiteral("FileMenu_de") : QStringLiteral("FileMenu_en"));

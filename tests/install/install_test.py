@@ -87,6 +87,7 @@ class InstallTest(unittest.TestCase):
         self.assertIn("Section: games", info)
         self.assertRegex(info, r"Depends:.*libqt6widgets6.*")
         self.assertRegex(info, r"Depends:.*liblua5\.1-0")
+        self.assertRegex(info, r"Depends:.*qt6-qpa-plugins")
         contents = run("dpkg-deb", "--contents", package).stdout
         for path in ("./usr/bin/quillmar", "./usr/bin/quillmar-cli", "./usr/share/applications/quillmar.desktop",
                      "./usr/share/quillmar/en/classes.dat"):

@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -30,6 +31,16 @@ QString Text(int id, UiLanguage language)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The version and the help are printed without a window, so they need no display either.
+bool AsksOnlyForText(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"--version", "-v", "--help", "-h", "--help-all"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
 int Fail(const QString& message)
 {
     std::fprintf(stderr, "%s\n", qPrintable(message));
@@ -42,7 +53,7 @@ int main(int argc, char* argv[])
 {
     // Exporting a sheet shows no window and needs no display.
     const bool exportOnly = ArgumentsAskForExport(argc, argv);
-    if (exportOnly)
+    if (exportOnly || AsksOnlyForText(argc, argv))
         ChooseHeadlessPlatform();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmar"));

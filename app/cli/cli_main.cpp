@@ -325,6 +325,7 @@ int WriteDefaultSettings(const std::string& file)
 int main(int argc, char** argv)
 {
     CLI::App app{"Quillmar command-line tool: checks game data, characters and settings without a display."};
+    app.set_version_flag("--version", std::string("quillmar-cli ") + QUILLMAR_VERSION);
     app.require_subcommand(1);
 
     CommonOptions options;

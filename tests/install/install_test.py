@@ -62,6 +62,10 @@ class InstallTest(unittest.TestCase):
         env = {k: v for k, v in os.environ.items() if k not in ("QUILLMAR_DATA_ROOT", "DISPLAY")}
         work = os.path.join(self.folder.name, "work")
         os.makedirs(work, exist_ok=True)
+        for program, name in (("quillmar", "Quillmar"), ("quillmar-cli", "quillmar-cli")):
+            version = run(self.path("bin", program), "--version", cwd=work, env=env)
+            self.assertEqual(version.returncode, 0, version.stderr)
+            self.assertRegex(version.stdout.strip(), r"^%s \d+\.\d+\.\d+$" % name)
         check = run(self.path("bin", "quillmar-cli"), "check-data", "de", cwd=work, env=env)
         self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
         pdf = os.path.join(work, "sheet.pdf")
@@ -70,6 +74,29 @@ class InstallTest(unittest.TestCase):
         self.assertEqual(export.returncode, 0, export.stderr)
         with open(pdf, "rb") as f:
             self.assertEqual(f.read(5), b"%PDF-")
+        # Installed, nothing is written beside the programs.
+        self.assertEqual(sorted(os.listdir(self.path("bin"))), ["quillmar", "quillmar-cli"])
+
+    def test_the_debian_package_holds_the_installed_files_and_runs_from_a_scratch_root(self):
+        cpack = os.path.join(os.path.dirname(CMAKE), "cpack")
+        out = os.path.join(self.folder.name, "package")
+        built = run(cpack, "-G", "DEB", "--config", os.path.join(BUILD, "CPackConfig.cmake"), "-B", out)
+        self.assertEqual(built.returncode, 0, built.stdout + built.stderr)
+        package = next(os.path.join(out, name) for name in os.listdir(out) if name.endswith(".deb"))
+        info = run("dpkg-deb", "--info", package).stdout
+        self.assertIn("Section: games", info)
+        self.assertRegex(info, r"Depends:.*libqt6widgets6.*")
+        self.assertRegex(info, r"Depends:.*liblua5\.1-0")
+        self.assertRegex(info, r"Depends:.*qt6-qpa-plugins")
+        contents = run("dpkg-deb", "--contents", package).stdout
+        for path in ("./usr/bin/quillmar", "./usr/bin/quillmar-cli", "./usr/share/applications/quillmar.desktop",
+                     "./usr/share/quillmar/en/classes.dat"):
+            self.assertIn(path, contents)
+        root = os.path.join(self.folder.name, "root")
+        self.assertEqual(run("dpkg", "-x", package, root).returncode, 0)
+        env = {k: v for k, v in os.environ.items() if k != "QUILLMAR_DATA_ROOT"}
+        check = run(os.path.join(root, "usr", "bin", "quillmar-cli"), "check-data", "de", cwd=root, env=env)
+        self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
 
 
 if __name__ == "__main__":

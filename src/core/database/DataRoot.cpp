@@ -24,13 +24,24 @@ std::string FindDataRoot(const DataRootSources& sources)
     const fs::path candidates[] = {
         sources.workingFolder,
         sources.programFolder,
-        fs::path(sources.programFolder) / ".." / "share" / "quillmar",
+        InstalledDataFolder(sources.programFolder),
     };
     for (const fs::path& candidate : candidates) {
         if (!candidate.empty() && HoldsLanguageFolder(candidate))
             return candidate.lexically_normal().string();
     }
     return sources.workingFolder;
+}
+
+std::string InstalledDataFolder(const std::string& programFolder)
+{
+    return (fs::path(programFolder) / ".." / "share" / "quillmar").lexically_normal().string();
+}
+
+bool RunsInstalled(const std::string& programFolder)
+{
+    return !programFolder.empty() && !HoldsLanguageFolder(programFolder) &&
+           HoldsLanguageFolder(InstalledDataFolder(programFolder));
 }
 
 DataRootSources DataRootSourcesOfProcess(std::optional<std::string> commandLine)

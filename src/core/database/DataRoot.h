@@ -18,6 +18,13 @@ struct DataRootSources {
 // working folder.
 std::string FindDataRoot(const DataRootSources& sources);
 
+// The folder of the installed data beside a program folder (../share/quillmar).
+std::string InstalledDataFolder(const std::string& programFolder);
+// True when the program runs installed: its data lies in ../share/quillmar
+// rather than beside it in a build tree. Installed, everything the user
+// writes goes to the user's settings folder.
+bool RunsInstalled(const std::string& programFolder);
+
 // Fills the sources from the process: QUILLMAR_DATA_ROOT, the current folder and
 // the folder of the running program.
 DataRootSources DataRootSourcesOfProcess(std::optional<std::string> commandLine);

@@ -1,5 +1,7 @@
 #include "document/CAppSettings.h"
 
+#include "database/DataRoot.h"
+
 #include <unistd.h>
 
 #include <array>
@@ -85,6 +87,8 @@ bool CAppSettings::Save(const std::filesystem::path& file, CPrompt* prompt) cons
 std::filesystem::path SettingsFileLocation(const std::filesystem::path& programFolder,
                                            const std::filesystem::path& userConfigFolder)
 {
+    if (RunsInstalled(programFolder.string()))
+        return userConfigFolder / CAppSettings::kFileName;
     const std::filesystem::path besideProgram = programFolder / CAppSettings::kFileName;
     const bool folderWritable = ::access(programFolder.c_str(), W_OK | X_OK) == 0;
     const bool fileWritable = ::access(besideProgram.c_str(), F_OK) != 0 || ::access(besideProgram.c_str(), W_OK) == 0;

@@ -64,8 +64,9 @@ private:
     CNamedValueList m_values;
 };
 
-// Where config.bin is kept: beside the program (portable use), unless that
-// folder or the file there cannot be written; then in the user's config folder.
+// Where config.bin is kept: beside the program in a build tree or a portable
+// folder, unless that folder or the file there cannot be written; for an
+// installed program, and then, in the user's config folder.
 std::filesystem::path SettingsFileLocation(const std::filesystem::path& programFolder,
                                            const std::filesystem::path& userConfigFolder);
 

@@ -15,6 +15,7 @@
 #include "common/FileIo.h"
 #include "common/Windows1252.h"
 #include "database/CGameDatabase.h"
+#include "database/DataRoot.h"
 #include "document/CQuillmarDoc.h"
 
 namespace {
@@ -732,10 +733,20 @@ std::filesystem::path CalcScriptLocation(const std::filesystem::path& programFol
                                          const std::filesystem::path& userConfigFolder)
 {
     std::error_code error;
+    const std::filesystem::path inSettings = userConfigFolder / CScriptHost::kScriptFileName;
+    if (RunsInstalled(programFolder.string())) {
+        // The installed sample becomes the user's own copy on first use.
+        const std::filesystem::path sample =
+            std::filesystem::path(InstalledDataFolder(programFolder.string())) / CScriptHost::kScriptFileName;
+        if (!std::filesystem::exists(inSettings, error) && std::filesystem::is_regular_file(sample, error)) {
+            std::filesystem::create_directories(userConfigFolder, error);
+            std::filesystem::copy_file(sample, inSettings, error);
+        }
+        return inSettings;
+    }
     const std::filesystem::path besideProgram = programFolder / CScriptHost::kScriptFileName;
     if (std::filesystem::exists(besideProgram, error))
         return besideProgram;
-    const std::filesystem::path inSettings = userConfigFolder / CScriptHost::kScriptFileName;
     if (std::filesystem::exists(inSettings, error))
         return inSettings;
     return besideProgram;

@@ -117,8 +117,10 @@ private:
     std::vector<std::string> m_errors;
 };
 
-// Where calc.lua is read from: beside the program (where config.bin is kept
-// for portable use); when there is none, in the per-user settings folder.
-// Neither: the path beside the program, so that the load error names it.
+// Where calc.lua is read from. Installed: in the per-user settings folder,
+// where the installed sample is copied on first use so that the user can edit
+// it. In a build tree or a portable folder: beside the program (where
+// config.bin is kept); when there is none, in the settings folder; neither:
+// the path beside the program, so that the load error names it.
 std::filesystem::path CalcScriptLocation(const std::filesystem::path& programFolder,
                                          const std::filesystem::path& userConfigFolder);

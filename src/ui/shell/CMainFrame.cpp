@@ -574,10 +574,12 @@ void CMainFrame::ShowAbout()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (m_app.QueryExit())
+    if (m_app.QueryExit()) {
+        m_app.StoreMainWindowGeometry(saveGeometry());
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QSettings>
 
@@ -54,6 +56,21 @@ CQuillmarApp::~CQuillmarApp()
     m_documents.clear();
 }
 
+void CQuillmarApp::InstallQtTranslations()
+{
+    // Qt's own texts (standard dialogs, context menus, the names of keys in
+    // shortcuts) follow the interface language.
+    QCoreApplication::removeTranslator(&m_qtTranslator);
+    if (Language() == UiLanguage::German &&
+        m_qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTranslator);
+}
+
+namespace {
+const QString kMainWindowGeometryKey = QStringLiteral("MainWindow/Geometry");
+}  // namespace
+
 bool CQuillmarApp::Startup(const CStartupOptions& options)
 {
     m_settingsFile = options.settingsFile;
@@ -62,6 +79,7 @@ bool CQuillmarApp::Startup(const CStartupOptions& options)
     m_settings.Load(ownFileExists || options.settingsFallback.empty() ? m_settingsFile
                                                                       : options.settingsFallback);
     m_context.uiLanguage = options.uiLanguage;
+    InstallQtTranslations();
 
     if (options.recentFilesStore.isEmpty()) {
         m_recentStore =
@@ -90,9 +108,19 @@ bool CQuillmarApp::Startup(const CStartupOptions& options)
     if (!opened)
         return false;
 
+    // The size and place the window had when it was last closed, if any.
+    const QByteArray geometry = m_recentStore->value(kMainWindowGeometryKey).toByteArray();
+    if (!geometry.isEmpty())
+        m_mainFrame->restoreGeometry(geometry);
     m_mainFrame->show();
     m_mainFrame->ActivateFirstChild();
     return true;
+}
+
+void CQuillmarApp::StoreMainWindowGeometry(const QByteArray& geometry)
+{
+    m_recentStore->setValue(kMainWindowGeometryKey, geometry);
+    m_recentStore->sync();
 }
 
 // Documents ---------------------------------------------------------------------

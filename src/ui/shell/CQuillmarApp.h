@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTranslator>
 #include <QString>
 #include <QStringList>
 
@@ -98,6 +99,8 @@ public:
     // settings. True when the program may end.
     bool QueryExit();
     bool SaveSettings();
+    // Kept with the recent files, restored at the next start.
+    void StoreMainWindowGeometry(const QByteArray& geometry);
     const std::filesystem::path& SettingsFile() const { return m_settingsFile; }
 
     // The preferences dialog; after OK every view rebuilds.
@@ -133,6 +136,7 @@ signals:
 private:
     CCharacterDocument* AddDocument(std::unique_ptr<CCharacterDocument> document);
     void ShowError(const QString& text);
+    void InstallQtTranslations();
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
     void WriteRecentFiles();
@@ -150,6 +154,7 @@ private:
     std::unique_ptr<QSettings> m_recentStore;
     QStringList m_recentFiles;
     // While starting up, a change to the list waits for the first painted frame.
+    QTranslator m_qtTranslator;
     bool m_holdRecentWrite = false;
     bool m_recentWritePending = false;
     std::vector<std::unique_ptr<CCharacterDocument>> m_documents;

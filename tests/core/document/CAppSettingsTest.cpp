@@ -165,6 +165,18 @@ TEST(AppSettingsSave, ReadOnlyFolderShowsTheMessageAndKeepsTheOldFile)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);  // no leftovers
 }
 
+TEST(SettingsFileLocation, AnInstalledProgramKeepsItInTheUsersFolder)
+{
+    TempDataFolder prefix, user;
+    std::filesystem::create_directories(prefix.Path() / "bin");
+    EXPECT_EQ(SettingsFileLocation(prefix.Path() / "bin", user.Path()), prefix.Path() / "bin" / "config.bin");
+    std::filesystem::create_directories(prefix.Path() / "share" / "quillmar" / "de");
+    EXPECT_EQ(SettingsFileLocation(prefix.Path() / "bin", user.Path()), user.Path() / "config.bin");
+    // A build tree has its data beside the program.
+    std::filesystem::create_directories(prefix.Path() / "bin" / "de");
+    EXPECT_EQ(SettingsFileLocation(prefix.Path() / "bin", user.Path()), prefix.Path() / "bin" / "config.bin");
+}
+
 TEST(SettingsFileLocation, BesideTheProgramOnlyWhereTheFileMayBeWritten)
 {
     struct Case {

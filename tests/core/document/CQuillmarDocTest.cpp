@@ -56,6 +56,7 @@ TEST_F(MiniDoc, NewTakesTheRememberedSelectionCorrectedToWhatTheDatabaseOffers)
         {2, 0, 0, "Nordhal", "Pyromancer", "Dwarf"},  // class and race of another realm
         {0, 2, 4, "Caldor", "Cleric", "Human"},       {2, 2, 5, "Nordhal", "Pyromancer", "Jotun"},
         {0, 0, 6, "Caldor", "Cleric", "Human"},        // one past the last race
+        {1, 4, 2, "Glenmora", "Blademaster", "Sylvan"}, // one past the last class
         {7, 99, -4, "Caldor", "Cleric", "Human"},      // stale values: first of everything
         {-1, 2, 5, "Nordhal", "Pyromancer", "Jotun"},  // no realm: the class's realm
     };

@@ -1,3 +1,4 @@
+#include "common/FileIo.h"
 #include "scripting/CScriptHost.h"
 
 #include <gtest/gtest.h>
@@ -222,6 +223,26 @@ TEST(CalcScriptLocation, BesideTheProgramThenTheSettingsFolder)
     EXPECT_EQ(CalcScriptLocation(program.Path(), user.Path()), user.Path() / "calc.lua");
     program.Write("calc.lua", "");
     EXPECT_EQ(CalcScriptLocation(program.Path(), user.Path()), program.Path() / "calc.lua");
+}
+
+// Installed (the data in ../share/quillmar), the user's own copy is used; the
+// installed sample becomes that copy on first use and never overwrites it.
+TEST(CalcScriptLocation, InstalledTheSampleBecomesTheUsersCopy)
+{
+    TempDataFolder prefix, home;
+    std::filesystem::create_directories(prefix.Path() / "bin");
+    std::filesystem::create_directories(prefix.Path() / "share" / "quillmar" / "en");
+    prefix.Write("share/quillmar/calc.lua", "output(1)");
+    prefix.Write("bin/calc.lua", "ignored");
+    const std::filesystem::path user = home.Path() / "config" / "Quillmar";
+    EXPECT_EQ(CalcScriptLocation(prefix.Path() / "bin", user), user / "calc.lua");
+    std::string copied;
+    ASSERT_TRUE(ReadWholeFile((user / "calc.lua").string(), copied, 100).ok);
+    EXPECT_EQ(copied, "output(1)");
+    home.Write("config/Quillmar/calc.lua", "edited");
+    EXPECT_EQ(CalcScriptLocation(prefix.Path() / "bin", user), user / "calc.lua");
+    ASSERT_TRUE(ReadWholeFile((user / "calc.lua").string(), copied, 100).ok);
+    EXPECT_EQ(copied, "edited");
 }
 
 }  // namespace

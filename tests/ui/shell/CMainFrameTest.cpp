@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -134,7 +135,68 @@ private slots:
     void mainWindowFitsItsCharacterWindow();
     void shareCodesTravelThroughTheClipboard();
     void comparisonFollowsEitherCharacter();
+    void mainWindowComesBackAtItsLastSize();
+    void menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage_data();
+    void menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage();
 };
+
+void CMainFrameTest::mainWindowComesBackAtItsLastSize()
+{
+    ShellFixture first;
+    QVERIFY(first.Start());
+    first.App().MainFrame()->resize(731, 523);
+    QVERIFY(first.App().MainFrame()->close());
+    ShellFixture second;
+    CStartupOptions options = second.Options();
+    options.recentFilesStore = first.Options().recentFilesStore;
+    QVERIFY(second.Start(options));
+    QCOMPARE(second.App().MainFrame()->size(), QSize(731, 523));
+}
+
+void CMainFrameTest::menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::newRow("German") << true;
+    QTest::newRow("English") << false;
+}
+
+// Every menu entry can be reached from the keyboard, and Qt's own texts (the
+// key names of shortcuts) follow the interface language.
+void CMainFrameTest::menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage()
+{
+    QFETCH(bool, german);
+    ShellFixture fixture;
+    CStartupOptions options = fixture.Options();
+    options.uiLanguage = german ? UiLanguage::German : UiLanguage::English;
+    QVERIFY(fixture.Start(options));
+    CMainFrame* frame = fixture.App().MainFrame();
+    QStringList missing;
+    for (QAction* entry : frame->menuBar()->actions()) {
+        QMenu* menu = entry->menu();
+        if (!entry->text().contains(QLatin1Char('&')))
+            missing << entry->text();
+        emit menu->aboutToShow();
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator() && action->isEnabled() && !action->text().contains(QLatin1Char('&')))
+                missing << action->text();
+    }
+    QCOMPARE(missing.join(" / "), QString());
+    QCOMPARE(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText),
+             german ? QStringLiteral("Strg+S") : QStringLiteral("Ctrl+S"));
+    QFileDialog chooser(frame);
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.show();
+    QStringList buttons;
+    for (const QPushButton* button : chooser.findChildren<QPushButton*>())
+        buttons << button->text();
+    QVERIFY2(buttons.contains(german ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel")), qPrintable(buttons.join(",")));
+    SaveScreenshot(chooser.grab().toImage(), german ? QStringLiteral("FileDialog_de") : QStringLiteral("FileDialog_en"));
+    chooser.hide();
+    QMenu* file = MenuAt(frame, 0);
+    file->popup(QPoint(0, 0));
+    SaveScreenshot(file->grab().toImage(), german ? QStringLiteral("FileMenu_de") : QStringLiteral("FileMenu_en"));
+    file->hide();
+}
 
 // Window > Compare... shows two open characters; a change of either marks
 // its row at the next look, with the signed delta.
@@ -388,7 +450,7 @@ void CMainFrameTest::preferencesOkWritesAndCancelDoesNot()
         dialog->findChild<QPushButton*>(ok ? QStringLiteral("okButton") : QStringLiteral("cancelButton"))
             ->click();
     });
-    FindAction(MenuAt(app.MainFrame(), 0), QStringLiteral("Preferences..."))->trigger();
+    FindAction(MenuAt(app.MainFrame(), 0), QStringLiteral("P&references..."))->trigger();
     QCOMPARE(app.Settings().Get(setting::SHOW_OLD_RAS), ok ? 1 : 0);
     QCOMPARE(tabs->count() != tabCount, ok);  // the views rebuilt their tab sets
     CAppSettings written;

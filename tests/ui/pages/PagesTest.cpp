@@ -46,6 +46,7 @@
 #include <QComboBox>
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
@@ -54,13 +55,9 @@ using namespace skills_rules;
 using namespace stats_rules;
 using namespace ui_test;
 
-class PagesTest : public QObject {
+class PagesTest : public QObject, PageTestContext {
     Q_OBJECT
 
-    CGameDatabase m_database{QUILLMAR_SHIPPED_DATA};
-    CAppSettings m_settings;
-    RecordingPrompt m_prompt;
-    CShellContext m_context{m_database, m_settings, m_prompt, UiLanguage::English};
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CAPage> m_page;
     QPoint m_pointer;

@@ -23,6 +23,7 @@
 #include "markup/QtCodePage.h"
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
@@ -30,13 +31,9 @@
 using namespace ui_test;
 using ra_rules::AbilityRow;
 
-class RealmAbilityPagesTest : public QObject {
+class RealmAbilityPagesTest : public QObject, PageTestContext {
     Q_OBJECT
 
-    CGameDatabase m_database{QUILLMAR_SHIPPED_DATA};
-    CAppSettings m_settings;
-    RecordingPrompt m_prompt;
-    CShellContext m_context{m_database, m_settings, m_prompt, UiLanguage::English};
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CRealmAbilityPage> m_page;
 

@@ -134,6 +134,7 @@ private slots:
     void iconsAndRecentWriteWaitForTheFirstFrame();
     void mainWindowFitsItsCharacterWindow();
     void shareCodesTravelThroughTheClipboard();
+    void comparisonFollowsEitherCharacter_data();
     void comparisonFollowsEitherCharacter();
     void mainWindowComesBackAtItsLastSize();
     void menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage_data();
@@ -200,16 +201,26 @@ void CMainFrameTest::menusHaveAcceleratorsAndQtSpeaksTheInterfaceLanguage()
 
 // Window > Compare... shows two open characters; a change of either marks
 // its row at the next look, with the signed delta.
+void CMainFrameTest::comparisonFollowsEitherCharacter_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::newRow("English") << false;
+    QTest::newRow("German") << true;
+}
+
 void CMainFrameTest::comparisonFollowsEitherCharacter()
 {
+    QFETCH(bool, german);
     ShellFixture fixture;
-    QVERIFY(fixture.Start());
+    CStartupOptions options = fixture.Options();
+    options.uiLanguage = german ? UiLanguage::German : UiLanguage::English;
+    QVERIFY(fixture.Start(options));
     CQuillmarApp& app = fixture.App();
     app.NewDocument();
     CMainFrame* frame = app.MainFrame();
     QMenu* windows = MenuAt(frame, 4);
     emit windows->aboutToShow();
-    FindAction(windows, QStringLiteral("C&ompare..."))->trigger();
+    FindAction(windows, german ? QStringLiteral("&Vergleichen...") : QStringLiteral("C&ompare..."))->trigger();
     auto* compare = frame->findChild<CCompareWindow*>();
     QVERIFY(compare && compare->isVisible());
     auto* table = compare->findChild<QTreeWidget*>(QStringLiteral("comparison"));
@@ -224,11 +235,12 @@ void CMainFrameTest::comparisonFollowsEitherCharacter()
     QCOMPARE(marked(), QStringList());
     app.Document(1)->Doc().SetMasterLevel(3);
     compare->Follow();
-    QCOMPARE(marked(), QStringList{QStringLiteral("Master level +3")});
+    const QString masterLevel = german ? QStringLiteral("Master-Level") : QStringLiteral("Master level");
+    QCOMPARE(marked(), QStringList{masterLevel + " +3"});
     app.Document(0)->Doc().SetMasterLevel(5);
     compare->Follow();
-    QCOMPARE(marked(), QStringList{QStringLiteral("Master level -2")});
-    SaveScreenshot(compare->grab().toImage(), QStringLiteral("CCompareWindow_en"));
+    QCOMPARE(marked(), QStringList{masterLevel + " -2"});
+    SaveScreenshot(compare->grab().toImage(), german ? QStringLiteral("CCompareWindow_de") : QStringLiteral("CCompareWindow_en"));
 }
 
 // Copy puts the code on the clipboard; pasting it opens the same character as

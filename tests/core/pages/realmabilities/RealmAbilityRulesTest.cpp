@@ -114,8 +114,11 @@ TEST_F(RealmAbilityPoints, PrerequisiteChainsLoopsAndMissingAbilities)
     EXPECT_EQ(Available(rows[0]), "ynnnn");
     EXPECT_EQ(Available(rows[1]), "yyynn");
 
-    // A loop is walked once round; a missing prerequisite is never met.
+    // A loop is walked once round, each ability counted once: A's first level
+    // costs B's two, its own two and itself (5); a missing prerequisite is never met.
     rows = {Ability("A", ones, 0, "B", 2), Ability("B", ones, 0, "A", 2), Ability("D", ones, 1, "Nobody", 1)};
+    Update(rows, 1 + 5);
+    EXPECT_EQ(Available(rows[0]), "ynnnn");
     Update(rows, 50);
     EXPECT_EQ(Available(rows[0]), "yyyyy");
     EXPECT_EQ(Available(rows[2]), "ynnnn");

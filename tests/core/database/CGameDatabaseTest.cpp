@@ -103,6 +103,12 @@ TEST_F(GameDatabaseSelection, ClassDecidesTheDependentFields)
     expected.classIndex = -1;
     EXPECT_EQ(db.Selection(), expected);
 
+    // Without a class no line can be chosen.
+    db.SelectStyleLine("Shield");
+    db.SelectSpellLine("Restoration");
+    EXPECT_EQ(db.Selection().styleLine, -1);
+    EXPECT_EQ(db.Selection().spellLine, -1);
+
     db.SelectClass("Cleric");
     db.SelectSpellLine("Restoration");
     db.SelectClass("No Such Class");  // clears the dependent fields, keeps realm and race

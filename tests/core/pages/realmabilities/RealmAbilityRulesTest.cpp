@@ -88,6 +88,12 @@ TEST_F(RealmAbilityPoints, GroupCostsAndAffordableLevels)
     std::vector<AbilityRow> rows = {NewRules("Full", kNormal, 5), NewRules("Timed", kTimed, 3),
                                     NewRules("Free", kAtRealmRank5, 0)};
     rows[2].captions = {"a", "b", "", "", ""};
+    // A group the program does not know costs nothing and heads nothing.
+    for (const int unknown : {-1, 3, 100}) {
+        EXPECT_EQ(GroupCosts(unknown), (std::array<std::int32_t, kLevelCount>{})) << unknown;
+        EXPECT_EQ(GroupHeaderName(unknown), "") << unknown;
+    }
+    EXPECT_EQ(GroupCosts(kAtRealmRank5), (std::array<std::int32_t, kLevelCount>{}));
     EXPECT_EQ(Update(rows, 64).used, 34 + 30);
     EXPECT_EQ(Available(rows[0]), "yyyyy");
     EXPECT_EQ(Available(rows[1]), "yyy--");

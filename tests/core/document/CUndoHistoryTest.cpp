@@ -161,3 +161,25 @@ TEST(UndoHistory, RandomDocumentOperationsUndoToTheStartAndRedoToTheEnd)
 }
 
 }  // namespace
+
+// Quick changes of one value are one step (a held button, a dragged slider).
+TEST(UndoHistory, QuickChangesOfOneValueAreOneStep)
+{
+    MiniWorld world;
+    CGameDatabase database(world.folder.Path().parent_path().string());
+    database.Load(world.folder.Path().filename().string());
+    CAppSettings settings;
+    CQuillmarDoc doc(database, settings);
+    doc.New();
+    const std::size_t before = doc.History().StepCount();
+    doc.SetExtraSpecPoints(3);
+    doc.SetExtraSpecPoints(5);
+    EXPECT_EQ(doc.History().StepCount(), before + 1);
+    doc.SetRealmAbilityNf("Toughness", 1);
+    doc.SetRealmAbilityNf("Toughness", 2);
+    EXPECT_EQ(doc.History().StepCount(), before + 2);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetRealmAbilityNf("Toughness"), 0);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetExtraSpecPoints(), 0);
+}

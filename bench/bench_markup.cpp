@@ -16,7 +16,6 @@
 #include "support/FixedMetricsSurface.h"
 
 #ifdef QUILLMAR_BENCH_QT
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -147,18 +146,3 @@ BENCHMARK(BM_TextBoxPaint_Qt)->Unit(benchmark::kMicrosecond);
 #endif
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-#ifdef QUILLMAR_BENCH_QT
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-#endif
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 2;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -21,14 +21,6 @@ namespace {
 constexpr int kFromFile = -1;
 const QColor kDifferenceBackground(255, 240, 200);
 
-std::string Image(const CQuillmarDoc* doc)
-{
-    std::string bytes;
-    if (doc && !CharacterFileBytes(*doc, bytes, UiLanguage::English).ok)
-        bytes.clear();
-    return bytes;
-}
-
 }  // namespace
 
 CCompareWindow::CCompareWindow(CQuillmarApp& app, QWidget* parent) : QDialog(parent), m_app(app)
@@ -54,11 +46,10 @@ CCompareWindow::CCompareWindow(CQuillmarApp& app, QWidget* parent) : QDialog(par
 
     FillChoices();
     connect(&m_app, &CQuillmarApp::documentsChanged, this, &CCompareWindow::FillChoices);
-    connect(m_first, &QComboBox::activated, this, &CCompareWindow::Fill);
+    connect(&m_app, &CQuillmarApp::dataLanguageChanged, this, &CCompareWindow::Follow);
+    connect(m_first, &QComboBox::activated, this, &CCompareWindow::Follow);
     connect(m_second, &QComboBox::activated, this, &CCompareWindow::OnSecondChosen);
-    connect(&m_follow, &QTimer::timeout, this, &CCompareWindow::Follow);
-    m_follow.start(kFollowMilliseconds);
-    Fill();
+    Follow();
 }
 
 CCompareWindow::~CCompareWindow() = default;
@@ -77,7 +68,9 @@ void CCompareWindow::FillChoices()
     };
     refill(m_first, 0, false);
     refill(m_second, 1, true);
-    m_shownImages.clear();
+    for (int i = 0; i < m_app.DocumentCount(); ++i)
+        connect(m_app.Document(i), &CCharacterDocument::historyChanged, this, &CCompareWindow::Follow,
+                Qt::UniqueConnection);
 }
 
 void CCompareWindow::OnSecondChosen(int index)
@@ -93,7 +86,7 @@ void CCompareWindow::OnSecondChosen(int index)
             m_second->setItemText(index, m_fromFileTitle);
         }
     }
-    Fill();
+    Follow();
 }
 
 const CQuillmarDoc* CCompareWindow::Chosen(const QComboBox* choice) const
@@ -109,16 +102,8 @@ const CQuillmarDoc* CCompareWindow::Chosen(const QComboBox* choice) const
 
 void CCompareWindow::Follow()
 {
-    const std::string images = Image(Chosen(m_first)) + '\0' + Image(Chosen(m_second));
-    if (images != m_shownImages)
-        Fill();
-}
-
-void CCompareWindow::Fill()
-{
     const CQuillmarDoc* a = Chosen(m_first);
     const CQuillmarDoc* b = Chosen(m_second);
-    m_shownImages = Image(a) + '\0' + Image(b);
     m_table->setHeaderLabels({m_app.Text(ui_text::kCompareValue), m_first->currentText(), m_second->currentText(),
                               QStringLiteral("\u0394")});
     m_table->clear();

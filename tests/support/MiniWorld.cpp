@@ -14,3 +14,10 @@ MiniWorld::MiniWorld()
                spellLines.LoadSpellLines(path, categories) == DbResult::Loaded &&
                classes.LoadClasses(path, races, styleLines, spellLines) == DbResult::Loaded;
 }
+
+void MiniWorld::AddEmptyLaterFiles()
+{
+    for (const char* file : {"ras.csv", "rasnf.csv", "abilities_rest.dat", "abilities.dat", "abilities_desc.dat",
+                             "malines.csv", "malevel.csv"})
+        folder.Write(file, "");
+}

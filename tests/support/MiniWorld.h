@@ -41,6 +41,8 @@ public:
 
     std::string Path() const { return folder.PathText(); }
     bool AllLoaded() const { return m_loaded; }
+    // The mini world holds the files up to classes.dat; this adds the later ones empty.
+    void AddEmptyLaterFiles();
 
     TempDataFolder folder;
     CRaceTable races;

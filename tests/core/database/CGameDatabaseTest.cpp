@@ -71,9 +71,7 @@ TEST(GameDatabaseLoad, EachFailingFileGetsOneBoxAndLoadingGoesOn)
     // An unknown realm is code 2; the class of that race then no longer resolves,
     // which is the knock-on code 10 for classes.dat.
     world.folder.Write("races.csv", "Human;nowhere\n");
-    for (const char* file : {"ras.csv", "rasnf.csv", "abilities_rest.dat", "abilities.dat",
-                             "abilities_desc.dat", "malines.csv", "malevel.csv"})
-        world.folder.Write(file, "");
+    world.AddEmptyLaterFiles();
     LoadedFolder german(world.folder.Path(), UiLanguage::German);
     const std::string closing =
         "\n\xC3\x9C" "berpr\xC3\xBC" "fen Sie ihre Installation und/oder wenden Sie sich an den Entwickler :)";

@@ -62,17 +62,9 @@ const TableCase kTables[] = {
     // clang-format on
 };
 
-// The mini world holds the files up to classes.dat; the later ones start empty.
-void AddEmptyLaterFiles(MiniWorld& world)
-{
-    for (const char* file : {"ras.csv", "rasnf.csv", "abilities_rest.dat", "abilities.dat", "abilities_desc.dat",
-                             "malines.csv", "malevel.csv"})
-        world.folder.Write(file, "");
-}
-
 class TableLoader : public ::testing::TestWithParam<TableCase> {
 protected:
-    TableLoader() { AddEmptyLaterFiles(m_world); }
+    TableLoader() { m_world.AddEmptyLaterFiles(); }
     void LoadFile(const std::string& bytes)
     {
         m_world.folder.Write(GetParam().file, bytes);
@@ -155,7 +147,7 @@ TEST(TableLoaderMalformedRecord, EndsTheLoadOrIsLeftOut)
     };
     for (const auto& c : cases) {
         MiniWorld world;
-        AddEmptyLaterFiles(world);
+        world.AddEmptyLaterFiles();
         world.folder.Write(c.file, c.records);
         CGameDatabase database(world.folder.Path().parent_path().string());
         database.Load(world.folder.Path().filename().string());

@@ -8,8 +8,7 @@
 #include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "pages/skills/SkillsRules.h"
-#include "support/MiniWorld.h"
-#include "support/RecordingPrompt.h"
+#include "support/MiniDatabase.h"
 #include "support/ShippedDatabases.h"
 
 namespace {
@@ -66,17 +65,9 @@ TEST(SkillsRules, LevelColumnEntries)
 // of the table as much as the last (the shipped data's first line has no tag).
 TEST(SkillsRules, TaggedSpellLinesShowTheirTag)
 {
-    MiniWorld world;
-    RecordingPrompt prompt{PromptAnswer::Ok};
-    CGameDatabase database(world.folder.Path().parent_path().string());
-    database.SetPrompt(&prompt, UiLanguage::English);
-    database.Load(world.folder.Path().filename().string());
-    CAppSettings settings;
-    CQuillmarDoc doc(database, settings);
-    doc.SetClass("Cleric");  // Restoration is the table's first line, Warding its last
-    doc.ActivateSelection();
+    MiniDatabase world({}, "Cleric");  // Restoration is the table's first line, Warding its last
     std::vector<std::string> lines;
-    for (const SkillRow& row : BuildRows(database)) {
+    for (const SkillRow& row : BuildRows(world.db)) {
         if (row.spellLine && (row.kind == RowKind::Line || row.kind == RowKind::FixedLine))
             lines.push_back(row.text);
     }

@@ -77,6 +77,8 @@ TEST(DataFileReader, NumbersFollowTheCLibraryRule)
         {"42", 42, 42.0}, {"  -7x", -7, -7.0}, {"+3", 3, 3.0}, {"abc", 0, 0.0}, {"", 0, 0.0},
         {"1.25", 1, 1.25}, {"-0.5", 0, -0.5}, {"12*", 12, 12.0}, {"4294967297", 1, 4294967297.0},
         {"--1", 0, 0.0}, {"1e3", 1, 1000.0},
+        // Past the 64-bit range it saturates, then keeps the low 32 bits.
+        {"9223372036854775808", -1, 9223372036854775808.0}, {"-9223372036854775809", 0, -9223372036854775809.0},
         // clang-format on
     };
     for (const auto& [text, asInt, asDouble] : cases) {

@@ -111,6 +111,23 @@ TEST(SheetPlan, LongTablesContinueWithTheirRowRanges)
     }
 }
 
+// The skills block stays below the character block while it fits to the last
+// hundredth; an empty one never takes a page of its own.
+TEST(SheetPlan, SkillsMoveToAPageOfTheirOwnOnlyWhenTheyDoNotFit)
+{
+    SheetContent none = WithRows({-1, -1, -1});
+    none.skillLines.clear();
+    const SheetContent three = WithRows({-1, -1, -1});
+    const double fits = kCharacterTop + kCharacterHeight + kSkillsGap + SkillsHeight(three) + kBottomMargin;
+    const std::tuple<const SheetContent*, double, std::size_t> cases[] = {
+        {&three, fits, 1}, {&three, fits - 0.01, 2}, {&none, 1.0, 1}};
+    for (const auto& [content, printable, pageCount] : cases) {
+        const std::vector<PageRecord> pages = PlanPages(*content, printable);
+        ASSERT_EQ(pages.size(), pageCount) << printable;
+        EXPECT_TRUE(pages.back().skills);
+    }
+}
+
 TEST(SheetPlan, ExcludedAndEmptyTablesLeaveNoTrace)
 {
     for (const auto& rows : {std::array<int, 3>{-1, 5, -1}, std::array<int, 3>{0, 5, 0}}) {

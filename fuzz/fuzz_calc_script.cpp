@@ -7,13 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
-#include "FuzzDriver.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
-#include "document/CQuillmarDoc.h"
+#include "ShippedWorld.h"
 #include "scripting/CScriptHost.h"
 
 namespace {
@@ -23,35 +19,22 @@ struct CheckingPage : CScriptPage {
     void ScriptDebug(std::string_view line) override { FUZZ_CHECK(line.size() < CScriptHost::kMessageBuffer); }
 };
 
-struct World {
-    CFuzzPrompt prompt;
-    CGameDatabase database{QUILLMAR_SHIPPED_DATA};
-    CAppSettings settings;
-    CQuillmarDoc doc{database, settings};
+struct World : ShippedWorld {
+    World() : ShippedWorld("en")
+    {
+        doc.SetClass(database.Classes().Name(0));
+        doc.ActivateSelection();
+    }
     CheckingPage page;
     std::filesystem::path script =
         std::filesystem::temp_directory_path() / ("quillmar-fuzz-calc-" + std::to_string(::getpid()) + ".lua");
 };
 
-World& TheWorld()
-{
-    static const std::unique_ptr<World> world = [] {
-        auto w = std::make_unique<World>();
-        w->database.SetPrompt(&w->prompt, UiLanguage::English);
-        w->database.Load("en");
-        FUZZ_CHECK(w->database.IsLoaded());
-        w->doc.SetClass(w->database.Classes().Name(0));
-        w->doc.ActivateSelection();
-        return w;
-    }();
-    return *world;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    World& world = TheWorld();
+    static World world;
     const std::string_view text = FuzzInput(data, size);
     std::ofstream(world.script, std::ios::binary | std::ios::trunc).write(text.data(), static_cast<std::streamsize>(text.size()));
     CScriptHost host(world.prompt, UiLanguage::English, &world.page, {std::chrono::milliseconds(20), std::size_t{8} << 20});

@@ -4,35 +4,12 @@
 // round gives the very same bytes. (The first round may differ: an ability that
 // is not one of the class's is saved as -1, and several of those become one
 // empty entry on the next load.)
-#include <memory>
 #include <string>
 
-#include "FuzzDriver.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
-#include "document/CQuillmarDoc.h"
+#include "ShippedWorld.h"
 #include "document/CharacterFile.h"
 
 namespace {
-
-struct World {
-    CFuzzPrompt prompt;
-    CGameDatabase database{QUILLMAR_SHIPPED_DATA};
-    CAppSettings settings;
-    CQuillmarDoc doc{database, settings};
-};
-
-World& TheWorld()
-{
-    static const std::unique_ptr<World> world = [] {
-        auto w = std::make_unique<World>();
-        w->database.SetPrompt(&w->prompt, UiLanguage::English);
-        w->database.Load("de");
-        FUZZ_CHECK(w->database.IsLoaded());
-        return w;
-    }();
-    return *world;
-}
 
 std::string Saved(const CQuillmarDoc& doc)
 {
@@ -41,7 +18,7 @@ std::string Saved(const CQuillmarDoc& doc)
     return bytes;
 }
 
-bool Load(World& world, std::string_view bytes)
+bool Load(ShippedWorld& world, std::string_view bytes)
 {
     world.doc.New();
     return LoadCharacterBytes(world.doc, bytes, "fuzz.chr", &world.prompt, UiLanguage::English).Ok();
@@ -51,7 +28,7 @@ bool Load(World& world, std::string_view bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    World& world = TheWorld();
+    static ShippedWorld world("de");
     world.doc.New();
     static const std::string pristine = Saved(world.doc);  // the bytes of a new document
     if (!Load(world, FuzzInput(data, size))) {

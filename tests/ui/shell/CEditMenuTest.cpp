@@ -2,12 +2,10 @@
 // step in the current data language (also after a data-language switch), a
 // gesture as one step, and the modified flag following the history.
 #include <QAction>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -21,46 +19,34 @@
 #include "shell/CEditMenu.h"
 #include "shell/CHeaderSpinField.h"
 #include "shell/CMainFrame.h"
-#include "shell/CQuillmarApp.h"
 #include "shell/CQuillmarView.h"
 #include "shell/CViewHeader.h"
 #include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
 #include "ui/support/QuietPlatform.h"
+#include "ui/support/ShellFixture.h"
 #include "ui/support/UiTestSupport.h"
 
 class CEditMenuTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_folder;
-    RecordingPrompt m_prompt{PromptAnswer::Cancel};
-    std::unique_ptr<CQuillmarApp> m_app;
+    std::unique_ptr<ShellFixture> m_shell;
+    CQuillmarApp* m_app = nullptr;
 
     CQuillmarDoc& start(UiLanguage language)
     {
-        m_app = std::make_unique<CQuillmarApp>(&m_prompt);
-        CStartupOptions options;
-        options.settingsFile =
-            QFile::encodeName(m_folder.filePath(QStringLiteral("config.bin"))).toStdString();
-        options.dataRoot = QUILLMAR_SHIPPED_DATA;
-        options.recentFilesStore = m_folder.filePath(QStringLiteral("recent.ini"));
-        options.uiLanguage = language;
-        if (!m_app->Startup(options))
+        m_shell = std::make_unique<ShellFixture>();
+        if (!m_shell->Start(language))
             qFatal("no start");
-        QDir(m_folder.path()).mkpath(QStringLiteral("tmp"));
-        m_app->SetTemporaryFolderBase(m_folder.filePath(QStringLiteral("tmp")));
+        m_app = &m_shell->App();
         m_app->MainFrame()->show();
         return m_app->MainFrame()->CurrentChild()->Document().Doc();
     }
     QAction* action(const char* name) const { return ui_test::ChildOf<QAction>(m_app->MainFrame(), name); }
 
 private slots:
-    void initTestCase()
-    {
-        QuietUnsupportedPlatformWarnings();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void cleanup() { m_app.reset(); }
+    void initTestCase() { QuietUnsupportedPlatformWarnings(); }
+    void cleanup() { m_shell.reset(); }
 
     void menuKeysAndModifiedFlagFollowTheHistory()
     {
@@ -167,7 +153,8 @@ private slots:
         CGameDatabase db{QUILLMAR_SHIPPED_DATA};
         db.Load("en");
         CAppSettings settings;
-        CShellContext context(db, settings, m_prompt, UiLanguage::English);
+        RecordingPrompt prompt;
+        CShellContext context(db, settings, prompt, UiLanguage::English);
         CQuillmarDoc doc(db, settings);
         doc.SetClass(db.Classes().Name(0));
         doc.SetMasterLevelOption(1);

@@ -50,6 +50,15 @@ using namespace skills_rules;
 using namespace stats_rules;
 using namespace ui_test;
 
+// Raises to start from, the stat's stepper, "up", "down" or a number to type, the raises after.
+struct StepCase {
+    QList<int> start;
+    int stat;
+    QString input;
+    int after;
+};
+Q_DECLARE_METATYPE(StepCase)
+
 class PagesTest : public QObject, PageTestContext {
     Q_OBJECT
 
@@ -230,23 +239,18 @@ private slots:
 
     void statSteppingChangesTheRaisesAndEveryShownValue_data()
     {
-        QTest::addColumn<QList<int>>("start");
-        QTest::addColumn<int>("stat");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("after");
-        QTest::newRow("Up raises") << QList<int>{} << 0 << "up" << 1;
-        QTest::newRow("typed number: that many raises") << QList<int>{} << 2 << "12" << 12;
-        QTest::newRow("Down refunds") << QList<int>{0, 0, 0, 0, 11} << 4 << "down" << 10;
-        QTest::newRow("lowered to none: plain again") << QList<int>{0, 1} << 1 << "down" << 0;
-        QTest::newRow("no point left: refused") << QList<int>{18, 1} << 2 << "up" << 0;
-        QTest::newRow("overspent file still lowers") << QList<int>{18, 18} << 0 << "down" << 17;
+        QTest::addColumn<StepCase>("c");
+        QTest::newRow("Up raises") << StepCase{{}, 0, "up", 1};
+        QTest::newRow("typed number: that many raises") << StepCase{{}, 2, "12", 12};
+        QTest::newRow("Down refunds") << StepCase{{0, 0, 0, 0, 11}, 4, "down", 10};
+        QTest::newRow("lowered to none: plain again") << StepCase{{0, 1}, 1, "down", 0};
+        QTest::newRow("no point left: refused") << StepCase{{18, 1}, 2, "up", 0};
+        QTest::newRow("overspent file still lowers") << StepCase{{18, 18}, 0, "down", 17};
     }
     void statSteppingChangesTheRaisesAndEveryShownValue()
     {
-        QFETCH(QList<int>, start);
-        QFETCH(int, stat);
-        QFETCH(QString, input);
-        QFETCH(int, after);
+        QFETCH(StepCase, c);
+        const auto& [start, stat, input, after] = c;
         StatValues raises{};
         std::copy(start.begin(), start.end(), raises.begin());
         makePage<CPage1>("Banner Knight", 50.0f, false, raises);

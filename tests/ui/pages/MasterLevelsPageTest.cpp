@@ -9,15 +9,13 @@
 #include "controls/CButtonSelect.h"
 #include "controls/CEditColor.h"
 #include "controls/CListCtrlMoreNotifies.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "pages/masterlevels/CPage8_MasterLevels.h"
 #include "pages/masterlevels/TimerPictures.h"
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
@@ -25,25 +23,23 @@
 using namespace masterlevels_rules;
 using namespace ui_test;
 
-class MasterLevelsPageTest : public QObject {
+class MasterLevelsPageTest : public QObject, PageTestContext {
     Q_OBJECT
 
-    CGameDatabase m_db{QUILLMAR_SHIPPED_DATA};
-    CAppSettings m_settings;
-    RecordingPrompt m_prompt;
-    std::unique_ptr<CShellContext> m_context;
+    CGameDatabase& m_db = m_database;
+    std::unique_ptr<CShellContext> m_pageContext;
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CPage8_MasterLevels> m_page;
 
     CPage8_MasterLevels* makePage(CGameDatabase& db, UiLanguage language, const std::string& cls, int option, int level)
     {
         m_page.reset();
-        m_context = std::make_unique<CShellContext>(db, m_settings, m_prompt, language);
+        m_pageContext = std::make_unique<CShellContext>(db, m_settings, m_prompt, language);
         m_doc = std::make_unique<CQuillmarDoc>(db, m_settings);
         m_doc->SetClass(cls);
         m_doc->ActivateSelection();
         m_doc->StoreMasterLevels(option, level);
-        m_page = std::make_unique<CPage8_MasterLevels>(*m_context, *m_doc);
+        m_page = std::make_unique<CPage8_MasterLevels>(*m_pageContext, *m_doc);
         m_page->resize(900, 640);
         m_page->show();
         return m_page.get();

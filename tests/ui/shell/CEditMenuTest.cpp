@@ -11,8 +11,6 @@
 
 #include <memory>
 
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "pages/masterlevels/CPage8_MasterLevels.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
@@ -21,13 +19,13 @@
 #include "shell/CMainFrame.h"
 #include "shell/CQuillmarView.h"
 #include "shell/CViewHeader.h"
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/ShellFixture.h"
 #include "ui/support/UiTestSupport.h"
 
-class CEditMenuTest : public QObject {
+class CEditMenuTest : public QObject, PageTestContext {
     Q_OBJECT
 
     std::unique_ptr<ShellFixture> m_shell;
@@ -150,20 +148,16 @@ private slots:
 
     void masterLevelSliderDragIsOneStep()
     {
-        CGameDatabase db{QUILLMAR_SHIPPED_DATA};
-        db.Load("en");
-        CAppSettings settings;
-        RecordingPrompt prompt;
-        CShellContext context(db, settings, prompt, UiLanguage::English);
-        CQuillmarDoc doc(db, settings);
-        doc.SetClass(db.Classes().Name(0));
+        m_database.Load("en");
+        CQuillmarDoc doc(m_database, m_settings);
+        doc.SetClass(m_database.Classes().Name(0));
         doc.SetMasterLevelOption(1);
-        CPage8_MasterLevels page(context, doc);
+        CPage8_MasterLevels page(m_context, doc);
         const std::size_t before = doc.History().StepCount();
         for (int value = 1; value <= 7; ++value)
             page.findChild<QSlider*>()->setValue(value);
         QCOMPARE(doc.History().StepCount(), before + 1);
-        QCOMPARE(StepText(*doc.History().UndoName(), db, UiLanguage::English),
+        QCOMPARE(StepText(*doc.History().UndoName(), m_database, UiLanguage::English),
                  QStringLiteral("Set Master Level to 7"));
         doc.Undo();
         QCOMPARE(doc.GetMasterLevel(), 0);

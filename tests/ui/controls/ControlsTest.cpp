@@ -17,24 +17,6 @@
 using namespace ui_test;
 using Calls = QList<QList<QVariant>>;  // what a QSignalSpy recorded
 
-// Range 1..5: the value the owner sets, what is typed over it and the key after.
-struct NumEditCase {
-    int set;
-    QString typed;
-    Qt::Key key;
-    int expected;
-};
-// A key sent to the field: the step code it reports (0: typed, not reported).
-struct KeyCase {
-    Qt::Key key;
-    QString text;
-    Qt::KeyboardModifiers modifiers;
-    int code;
-    QString fieldAfter;
-};
-Q_DECLARE_METATYPE(NumEditCase)
-Q_DECLARE_METATYPE(KeyCase)
-
 class ControlsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -42,20 +24,25 @@ private slots:
     // key or Return takes it, clamped at both ends, and a change is reported once.
     void numEditTypingAndSteps_data()
     {
-        QTest::addColumn<NumEditCase>("c");
-        QTest::newRow("set above the maximum, plus") << NumEditCase{99, "", Qt::Key_Plus, 5};
-        QTest::newRow("set below the minimum, minus") << NumEditCase{-4, "", Qt::Key_Minus, 1};
-        QTest::newRow("plus inside") << NumEditCase{2, "", Qt::Key_Plus, 3};
-        QTest::newRow("typed 7, plus: clamped") << NumEditCase{3, "7", Qt::Key_Plus, 5};
-        QTest::newRow("typed 2, minus") << NumEditCase{4, "2", Qt::Key_Minus, 1};
-        QTest::newRow("typed text, plus: 0 + 1") << NumEditCase{4, "abc", Qt::Key_Plus, 1};
-        QTest::newRow("typed 40, Return: maximum") << NumEditCase{2, "40", Qt::Key_Return, 5};
-        QTest::newRow("typed 0, Return: minimum") << NumEditCase{2, "0", Qt::Key_Return, 1};
+        QTest::addColumn<int>("set");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("set above the maximum, plus") << 99 << "" << int(Qt::Key_Plus) << 5;
+        QTest::newRow("set below the minimum, minus") << -4 << "" << int(Qt::Key_Minus) << 1;
+        QTest::newRow("plus inside") << 2 << "" << int(Qt::Key_Plus) << 3;
+        QTest::newRow("typed 7, plus: clamped") << 3 << "7" << int(Qt::Key_Plus) << 5;
+        QTest::newRow("typed 2, minus") << 4 << "2" << int(Qt::Key_Minus) << 1;
+        QTest::newRow("typed text, plus: 0 + 1") << 4 << "abc" << int(Qt::Key_Plus) << 1;
+        QTest::newRow("typed 40, Return: maximum") << 2 << "40" << int(Qt::Key_Return) << 5;
+        QTest::newRow("typed 0, Return: minimum") << 2 << "0" << int(Qt::Key_Return) << 1;
     }
     void numEditTypingAndSteps()
     {
-        QFETCH(NumEditCase, c);
-        const auto& [set, typed, key, expected] = c;
+        QFETCH(int, set);
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, expected);
         CNumEdit edit;
         edit.setControlId(5003);
         edit.setRange(1, 5);
@@ -68,7 +55,7 @@ private slots:
             edit.editField()->selectAll();
             QTest::keyClicks(edit.editField(), typed);
         }
-        QTest::keyClick(edit.editField(), key);
+        QTest::keyClick(edit.editField(), Qt::Key(key));
         QCOMPARE(edit.value(), expected);
         QCOMPARE(edit.editField()->text(), QString::number(expected));  // "+" and "-" are never typed
         QCOMPARE(Calls(spy), (expected != start ? Calls{{5003, expected}} : Calls{}));
@@ -181,22 +168,30 @@ private slots:
 
     void editKeyResponseReportsStepKeys_data()
     {
-        QTest::addColumn<KeyCase>("c");
-        QTest::newRow("plus") << KeyCase{Qt::Key_Plus, "+", {}, 6001, "12"};
-        QTest::newRow("keypad minus") << KeyCase{Qt::Key_Minus, "-", Qt::KeypadModifier, 6002, "12"};
-        QTest::newRow("up arrow") << KeyCase{Qt::Key_Up, "", {}, 6003, "12"};
-        QTest::newRow("digit is typed") << KeyCase{Qt::Key_3, "3", {}, 0, "123"};
-        QTest::newRow("ctrl+minus is no step") << KeyCase{Qt::Key_Minus, "-", Qt::ControlModifier, 0, "12"};
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("code");  // 0: not reported, typed into the field
+        QTest::addColumn<QString>("fieldAfter");
+        QTest::newRow("plus") << int(Qt::Key_Plus) << "+" << 0 << 6001 << "12";
+        QTest::newRow("keypad minus") << int(Qt::Key_Minus) << "-" << int(Qt::KeypadModifier) << 6002 << "12";
+        QTest::newRow("up arrow") << int(Qt::Key_Up) << "" << 0 << 6003 << "12";
+        QTest::newRow("digit is typed") << int(Qt::Key_3) << "3" << 0 << 0 << "123";
+        QTest::newRow("ctrl+minus is no step")
+            << int(Qt::Key_Minus) << "-" << int(Qt::ControlModifier) << 0 << "12";
     }
     void editKeyResponseReportsStepKeys()
     {
-        QFETCH(KeyCase, c);
-        const auto& [key, text, modifiers, code, fieldAfter] = c;
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QFETCH(int, code);
+        QFETCH(QString, fieldAfter);
         CEditKeyResponse edit;
         edit.setControlId(77);
         edit.setText(QStringLiteral("12"));
         QSignalSpy keys(&edit, &CEditKeyResponse::keyCommand);
-        QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QKeyEvent event(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
         QApplication::sendEvent(&edit, &event);
         QCOMPARE(edit.text(), fieldAfter);
         QCOMPARE(Calls(keys), (code ? Calls{{77, code}} : Calls{}));

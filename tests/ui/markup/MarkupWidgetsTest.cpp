@@ -29,9 +29,7 @@ class MarkupWidgetsTest : public QObject {
     void moveTo(QWidget* w, QPoint local)
     {
         m_pointer = w->mapToGlobal(local);
-        QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(m_pointer), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
+        ui_test::move(w, local);
     }
     void restOn(QWidget* w, QPoint local = QPoint(5, 5))
     {

@@ -2,35 +2,28 @@
 // columns that only grow, a Cancel that lasts as long as the page, and pages
 // that keep their own rows.
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include <fstream>
 #include <memory>
 
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
-#include "document/CharacterFile.h"
 #include "pages/calc/CPage6.h"
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
+#include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
 
 using namespace ui_test;
 
-class CalcPageTest : public QObject {
+class CalcPageTest : public QObject, PageTestContext {
     Q_OBJECT
 
-    CGameDatabase m_database{QUILLMAR_SHIPPED_DATA};
-    CAppSettings m_settings;
-    RecordingPrompt m_prompt, m_cancel{PromptAnswer::Cancel};
-    CShellContext m_context{m_database, m_settings, m_prompt, UiLanguage::English};
+    RecordingPrompt m_cancel{PromptAnswer::Cancel};
     QTemporaryDir m_folder;
     std::unique_ptr<CQuillmarDoc> m_doc;
 
@@ -68,12 +61,7 @@ private slots:
         page.show();
         QVERIFY(m_prompt.messages.empty());
         QVERIFY(ChildOf<QPlainTextEdit>(&page, "calcLog")->toPlainText().startsWith("calc.lua: "));
-        const QString file = m_folder.filePath("hero.chr");
-        QVERIFY(SaveCharacterFile(*m_doc, file.toStdString(), UiLanguage::English).ok);
-        QProcess cli;
-        cli.start(QUILLMAR_CLI, {"calc", file, "--data-root", QUILLMAR_SHIPPED_DATA, "--data", "en"});
-        QVERIFY(cli.waitForFinished(30000) && cli.exitCode() == 0);
-        const QJsonObject printed = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+        const QJsonObject printed = PrintedJson(*m_doc, {"calc"});
         const QJsonArray rows = printed["rows"].toArray();
         QVERIFY(rows.size() > 5);
         QCOMPARE(rows.size(), table(page)->topLevelItemCount());

@@ -9,15 +9,13 @@
 #include "controls/CButtonSelect.h"
 #include "controls/CEditColor.h"
 #include "controls/CListCtrlMoreNotifies.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "pages/masterlevels/CPage8_MasterLevels.h"
 #include "pages/masterlevels/TimerPictures.h"
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/PrintedPage.h"
 #include "ui/support/QuietPlatform.h"
 #include "ui/support/UiTestSupport.h"
@@ -25,25 +23,22 @@
 using namespace masterlevels_rules;
 using namespace ui_test;
 
-class MasterLevelsPageTest : public QObject {
+class MasterLevelsPageTest : public QObject, PageTestContext {
     Q_OBJECT
 
-    CGameDatabase m_db{QUILLMAR_SHIPPED_DATA};
-    CAppSettings m_settings;
-    RecordingPrompt m_prompt;
-    std::unique_ptr<CShellContext> m_context;
+    std::unique_ptr<CShellContext> m_pageContext;
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CPage8_MasterLevels> m_page;
 
     CPage8_MasterLevels* makePage(CGameDatabase& db, UiLanguage language, const std::string& cls, int option, int level)
     {
         m_page.reset();
-        m_context = std::make_unique<CShellContext>(db, m_settings, m_prompt, language);
+        m_pageContext = std::make_unique<CShellContext>(db, m_settings, m_prompt, language);
         m_doc = std::make_unique<CQuillmarDoc>(db, m_settings);
         m_doc->SetClass(cls);
         m_doc->ActivateSelection();
         m_doc->StoreMasterLevels(option, level);
-        m_page = std::make_unique<CPage8_MasterLevels>(*m_context, *m_doc);
+        m_page = std::make_unique<CPage8_MasterLevels>(*m_pageContext, *m_doc);
         m_page->resize(900, 640);
         m_page->show();
         return m_page.get();
@@ -56,7 +51,7 @@ class MasterLevelsPageTest : public QObject {
     QString description() const { return QString::fromStdString(child<CEditCtrlFormat>("description")->markup()); }
     QString describe(int track, int level)
     {
-        return QString::fromStdString(Description(m_db, BuildModel(m_db, *m_doc).tracks[track], level));
+        return QString::fromStdString(Description(m_database, BuildModel(m_database, *m_doc).tracks[track], level));
     }
     // Both lists' marks as drawn: "1" a marked row, "0" another.
     QString marks() const
@@ -77,15 +72,15 @@ private slots:
     void initTestCase()
     {
         QuietUnsupportedPlatformWarnings();
-        m_db.Load("en");
-        QVERIFY(m_db.IsLoaded());
+        m_database.Load("en");
+        QVERIFY(m_database.IsLoaded());
     }
 
     void buttonAndSliderKeysChangeTrackAndLevel()
     {
         for (const int tips : {0, 1}) {
             m_settings.Set(setting::UI_TOOLTIPS, tips);
-            makePage(m_db, UiLanguage::English, "Banner Knight", 0, 4);
+            makePage(m_database, UiLanguage::English, "Banner Knight", 0, 4);
             auto* tooltip = m_page->findChild<CRichTooltip*>();
             QCOMPARE(tooltip->toolCount() == 1 && tooltip->toolText(0) == "Select Master-Track you which", tips == 1);
         }
@@ -119,7 +114,7 @@ private slots:
     // list is; the current row whenever it moves.
     void descriptionFollowsThePointerAndTheCurrentRow()
     {
-        makePage(m_db, UiLanguage::English, "Banner Knight", 0, 2);
+        makePage(m_database, UiLanguage::English, "Banner Knight", 0, 2);
         const auto hover = [this](int track, int row) {
             move(list(track)->viewport(), list(track)->visualItemRect(list(track)->topLevelItem(row)).center());
             return description();
@@ -137,7 +132,7 @@ private slots:
     void listsShowWhatTheCommandLinePrints()
     {
         for (const int cls : {0, 13, 27}) {
-            makePage(m_db, UiLanguage::English, m_db.Classes().Name(cls), cls % 2, cls % 11);
+            makePage(m_database, UiLanguage::English, m_database.Classes().Name(cls), cls % 2, cls % 11);
             const QJsonObject printed = PrintedPage(*m_doc, "ml");
             QJsonArray shown;
             for (int track = 0; track < kTrackCount; ++track) {
@@ -168,7 +163,7 @@ private slots:
             QVERIFY(!drawn || !pictures.contains(image));
             pictures << image;
         }
-        makePage(m_db, UiLanguage::English, "Banner Knight", 1, 6);
+        makePage(m_database, UiLanguage::English, "Banner Knight", 1, 6);
         SaveScreenshot(m_page->grab().toImage(), "CPage8_en");
         CGameDatabase german{QUILLMAR_SHIPPED_DATA};
         german.Load("de");

@@ -21,14 +21,10 @@
 #include "controls/CEditKeyResponse.h"
 #include "controls/CListCtrlMoreNotifies.h"
 #include "controls/CNumEdit.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
-#include "markup/CEditCtrlFormat.h"
 #include "markup/CRichTooltip.h"
 #include "markup/QtCodePage.h"
 #include "pages/resists/CPage7.h"
-#include "pages/resists/ResistsRules.h"
 #include "pages/skills/AutoTrainRules.h"
 #include "pages/spells/CPage3.h"
 #include "pages/spells/SpellsRules.h"
@@ -44,7 +40,6 @@
 #include "pages/styles/StylesRules.h"
 #include "markup/CRichMarkupView.h"
 #include <QComboBox>
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
 #include "ui/support/PageTestContext.h"
 #include "ui/support/PrintedPage.h"
@@ -54,6 +49,15 @@
 using namespace skills_rules;
 using namespace stats_rules;
 using namespace ui_test;
+
+// Raises to start from, the stat's stepper, "up", "down" or a number to type, the raises after.
+struct StepCase {
+    QList<int> start;
+    int stat;
+    QString input;
+    int after;
+};
+Q_DECLARE_METATYPE(StepCase)
 
 class PagesTest : public QObject, PageTestContext {
     Q_OBJECT
@@ -181,6 +185,43 @@ class PagesTest : public QObject, PageTestContext {
         QCOMPARE(text("restPoints"), QString::fromStdString(PointsText(points.rest)));
         QCOMPARE(rowData(groupRow).counts, GroupRowData(skills()->Rows()[groupRow], *m_doc).counts);
     }
+    // What a list shows and what quillmar-cli prints, alike in shape.
+    static QJsonArray shownRows(const QTreeWidget* list)
+    {
+        QJsonArray rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QJsonArray cells;
+            for (int column = 0; column < list->columnCount(); ++column)
+                cells << list->topLevelItem(i)->text(column);
+            rows << cells;
+        }
+        return rows;
+    }
+    static QJsonArray printedCells(const QJsonObject& page)
+    {
+        QJsonArray rows;
+        for (const QJsonValue row : page["rows"].toArray())
+            rows << (row.isArray() ? row : row["cells"]);
+        return rows;
+    }
+    static QJsonArray treeData(const QJsonArray& nodes)
+    {
+        QJsonArray shape;
+        for (const QJsonValue node : nodes)
+            shape << QJsonArray{node["data"], treeData(node["children"].toArray())};
+        return shape;
+    }
+    static QJsonArray treeData(const QTreeWidgetItem* parent)
+    {
+        QJsonArray shape;
+        for (int i = 0; i < parent->childCount(); ++i)
+            shape << QJsonArray{parent->child(i)->data(0, Qt::UserRole).toInt(), treeData(parent->child(i))};
+        return shape;
+    }
+    QJsonArray printedRows(const char* page, const QStringList& options = {}) const
+    {
+        return printedCells(PrintedPage(*m_doc, page, options));
+    }
     static QPushButton* button(QWidget* dialog, bool ok)
     {
         return ChildOf<QPushButton>(dialog, ok ? QStringLiteral("ok") : QStringLiteral("cancel"));
@@ -198,23 +239,18 @@ private slots:
 
     void statSteppingChangesTheRaisesAndEveryShownValue_data()
     {
-        QTest::addColumn<QList<int>>("start");
-        QTest::addColumn<int>("stat");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("after");
-        QTest::newRow("Up raises") << QList<int>{} << 0 << "up" << 1;
-        QTest::newRow("typed number: that many raises") << QList<int>{} << 2 << "12" << 12;
-        QTest::newRow("Down refunds") << QList<int>{0, 0, 0, 0, 11} << 4 << "down" << 10;
-        QTest::newRow("lowered to none: plain again") << QList<int>{0, 1} << 1 << "down" << 0;
-        QTest::newRow("no point left: refused") << QList<int>{18, 1} << 2 << "up" << 0;
-        QTest::newRow("overspent file still lowers") << QList<int>{18, 18} << 0 << "down" << 17;
+        QTest::addColumn<StepCase>("c");
+        QTest::newRow("Up raises") << StepCase{{}, 0, "up", 1};
+        QTest::newRow("typed number: that many raises") << StepCase{{}, 2, "12", 12};
+        QTest::newRow("Down refunds") << StepCase{{0, 0, 0, 0, 11}, 4, "down", 10};
+        QTest::newRow("lowered to none: plain again") << StepCase{{0, 1}, 1, "down", 0};
+        QTest::newRow("no point left: refused") << StepCase{{18, 1}, 2, "up", 0};
+        QTest::newRow("overspent file still lowers") << StepCase{{18, 18}, 0, "down", 17};
     }
     void statSteppingChangesTheRaisesAndEveryShownValue()
     {
-        QFETCH(QList<int>, start);
-        QFETCH(int, stat);
-        QFETCH(QString, input);
-        QFETCH(int, after);
+        QFETCH(StepCase, c);
+        const auto& [start, stat, input, after] = c;
         StatValues raises{};
         std::copy(start.begin(), start.end(), raises.begin());
         makePage<CPage1>("Banner Knight", 50.0f, false, raises);
@@ -462,146 +498,94 @@ private slots:
                  cell(rowOf("Blades"), kAutoTrainColumn).adjusted(2, 0, -2, 0));
     }
 
-    // Half-typed text in a control that goes with a rebuild or with the page reaches nobody.
-    // A tick stores its option and the list shows the rules' rows for it; a
-    // level change refreshes the list.
+    // A tick stores its option and the list shows what quillmar-cli prints for
+    // the options stored; a level change refreshes the list.
     void spellBoxesStoreTheirOptionsAndLevelChangesRefresh()
     {
         auto* page = makePage<CPage3>("Banner Knight", 40.0f);
         auto* list = ChildOf<QTreeWidget>(page, "spellList");
-        const auto names = [list] {
-            QStringList shown;
-            for (int i = 0; i < list->topLevelItemCount(); ++i)
-                shown << list->topLevelItem(i)->text(0) + "|" + list->topLevelItem(i)->text(1);
-            return shown;
-        };
-        const auto expected = [this](const spells_rules::SpellsOptions& options) {
-            QStringList rows;
-            for (const spells_rules::SpellRow& row : spells_rules::BuildRows(m_database, *m_doc, options))
-                rows << Windows1252ToQString(row.cells[0]) + "|" + Windows1252ToQString(row.cells[1]);
-            return rows;
-        };
-        QCOMPARE(names(), expected({}));
+        QCOMPARE(shownRows(list), printedRows("spells"));
         auto* typeAsName = ChildOf<QCheckBox>(page, "typeAsName");
         QVERIFY(!typeAsName->isVisible());
 
         m_doc->SetLevel(10.0f);
         page->OnLevelChanged();
-        QCOMPARE(names(), expected({}));
+        QCOMPARE(shownRows(list), printedRows("spells"));
         QTest::mouseClick(ChildOf<QCheckBox>(page, "showAllSpells"), Qt::LeftButton);
         QCOMPARE(m_doc->GetOption(spells_rules::kShowAllSpells), 1);
-        const QStringList every = names();
-        QCOMPARE(every, expected({true, false, false}));
+        const QJsonArray every = shownRows(list);
+        QCOMPARE(every, printedRows("spells"));
 
         auto* onlyTop = ChildOf<QCheckBox>(page, "onlyTopSpells");
         QTest::mouseClick(onlyTop, Qt::LeftButton);
         QVERIFY(typeAsName->isVisible());
         QTest::mouseClick(typeAsName, Qt::LeftButton);
         QCOMPARE(m_doc->GetOption(spells_rules::kUseSpellTypeAsName), 1);
-        QCOMPARE(names(), expected({true, true, true}));
+        QCOMPARE(shownRows(list), printedRows("spells"));
         QTest::mouseClick(onlyTop, Qt::LeftButton);
         QVERIFY(!typeAsName->isVisible() && !typeAsName->isChecked());
         QCOMPARE(m_doc->GetOption(spells_rules::kUseSpellTypeAsName), 1);
         QCOMPARE(m_doc->GetOption(spells_rules::kShowOnlyTopSpells), 0);
-        QCOMPARE(names(), every);
+        QCOMPARE(shownRows(list), every);
         SaveScreenshot(page->grab().toImage(), "CPage3");
     }
 
-    // The list shows the rules' rows; a box refills, header clicks sort what
-    // is shown, and the character's selection is never moved.
+    // A box refills the list and header clicks sort what is shown, as
+    // quillmar-cli prints it; the character's selection is never moved.
     void resistsBoxesAndHeaderClicksFollowTheRules()
     {
         auto* page = makePage<CPage7>("Flamewright");
         const DatabaseSelection selection = m_database.Selection();
         auto* list = ChildOf<QTreeWidget>(page, "resistList");
-        const auto shown = [list] {
-            std::vector<resists_rules::ResistRow> rows;
-            for (int i = 0; i < list->topLevelItemCount(); ++i) {
-                resists_rules::ResistRow row;
-                for (int column = 0; column < resists_rules::kColumnCount; ++column)
-                    row[static_cast<std::size_t>(column)] = QStringToWindows1252(list->topLevelItem(i)->text(column));
-                rows.push_back(row);
-            }
-            return rows;
-        };
-        std::vector<resists_rules::ResistRow> expected = resists_rules::BuildRows(m_database, {true, true, true});
-        QVERIFY(shown() == expected);
-
-        int state = 0;
-        for (const int column : {1, 1, 3}) {
+        QCOMPARE(shownRows(list), printedRows("resists"));
+        for (const int column : {1, 1, 3})
             emit list->header()->sectionClicked(column);
-            state = resists_rules::SortStateAfterClick(state, column);
-            resists_rules::SortRows(expected, state);
-        }
         QCOMPARE(page->SortState(), 4);
-        QVERIFY(shown() == expected);
+        const QStringList clicks{"--sort", "1", "--sort", "1", "--sort", "3"};
+        QCOMPARE(shownRows(list), printedRows("resists", clicks));
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             QCOMPARE(list->topLevelItem(i)->data(0, Qt::UserRole).toInt(), i);
-
         QTest::mouseClick(ChildOf<QCheckBox>(page, "realm0"), Qt::LeftButton);
-        expected = resists_rules::BuildRows(m_database, {false, true, true});
-        resists_rules::SortRows(expected, state);
-        QVERIFY(shown() == expected);
+        // A refill sorts the new rows once, by the last click.
+        QCOMPARE(shownRows(list), printedRows("resists", {"--sort", "3", "--realms", "1,2"}));
         QVERIFY(m_database.Selection() == selection);
         SaveScreenshot(page->grab().toImage(), "CPage7");
     }
 
-    // The list and the tree show the rules' rows; the filters rebuild the tree,
-    // a choice in one view selects the same style in the other, and the text of
-    // the style under the pointer or the current row is the rules' tooltip.
+    // The list, the tree and the filters show what quillmar-cli prints; the
+    // filters rebuild the tree, a choice in one view selects the same style in
+    // the other, and the text of the style under the pointer or the current
+    // row is its tooltip.
     void stylesFiltersSelectionAndTooltips()
     {
         m_settings.Set(setting::UI_TOOLTIPS, 1);
         auto* page = makePage<CPage4>("Banner Knight", 30.0f, true);
         auto* list = ChildOf<CListCtrlMoreNotifies>(page, "styleList");
         auto* tree = ChildOf<QTreeWidget>(page, "styleTree");
-        const auto rowsShown = [list] {
-            QStringList rows;
-            for (int i = 0; i < list->topLevelItemCount(); ++i)
-                rows << list->topLevelItem(i)->text(0) + "|" + list->topLevelItem(i)->data(0, Qt::UserRole).toString();
-            return rows;
-        };
-        const auto rulesRows = [this](const styles_rules::StylesList& styles) {
-            QStringList rows;
-            for (const styles_rules::StyleRow& row : styles.rows)
-                rows << Windows1252ToQString(row.cells[0]) + "|" + QString::number(row.data);
-            return rows;
-        };
-        const auto treeShown = [tree] {
-            QStringList items;
-            for (QTreeWidgetItemIterator it(tree); *it; ++it)
-                items << QString::number((*it)->data(0, Qt::UserRole).toInt());
-            return items;
-        };
-        const auto rulesTree = [](const std::vector<styles_rules::TreeNode>& nodes) {
-            QStringList items;
-            const std::function<void(const std::vector<styles_rules::TreeNode>&)> walk = [&](const auto& level) {
-                for (const styles_rules::TreeNode& node : level) {
-                    items << QString::number(node.data);
-                    walk(node.children);
-                }
-            };
-            walk(nodes);
-            return items;
-        };
-        QCOMPARE(rowsShown(), rulesRows(styles_rules::BuildList(m_database, *m_doc, false)));
+        QCOMPARE(shownRows(list), printedRows("styles"));
         QTest::mouseClick(ChildOf<QCheckBox>(page, "showAllStyles"), Qt::LeftButton);
         QCOMPARE(m_doc->GetOption(styles_rules::kShowAllStyles), 1);
-        const styles_rules::StylesList all = styles_rules::BuildList(m_database, *m_doc, true);
-        QCOMPARE(rowsShown(), rulesRows(all));
-        QCOMPARE(treeShown(), rulesTree(styles_rules::BuildTree(all, 0, styles_rules::kAllOpenings)));
+        const QJsonObject all = PrintedPage(*m_doc, "styles");
+        QCOMPARE(shownRows(list), printedCells(all));
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            QCOMPARE(list->topLevelItem(i)->data(0, Qt::UserRole).toInt(), all["rows"][i]["data"].toInt());
+        QCOMPARE(treeData(tree->invisibleRootItem()), treeData(all["tree"].toArray()));
 
         // The filters, from the keyboard.
         auto* lines = ChildOf<QComboBox>(page, "lineFilter");
         auto* openings = ChildOf<QComboBox>(page, "openingFilter");
-        QCOMPARE(lines->count(), static_cast<int>(all.lineNames.size()) + 1);
+        QStringList lineTexts;
+        for (int i = 0; i < lines->count(); ++i)
+            lineTexts << lines->itemText(i);
+        QCOMPARE(QJsonArray::fromStringList(lineTexts), all["lineFilter"].toArray());
         QTest::keyClick(lines, Qt::Key_Down);
         QTest::keyClick(openings, Qt::Key_Down);
         QCOMPARE(openings->currentData().toInt(), 0);
-        QCOMPARE(treeShown(), rulesTree(styles_rules::BuildTree(all, 1, 0)));
+        const QJsonObject filtered = PrintedPage(*m_doc, "styles", {"--line", lines->currentText(), "--opening", "0"});
+        QCOMPARE(treeData(tree->invisibleRootItem()), treeData(filtered["tree"].toArray()));
         QTest::keyClick(lines, Qt::Key_Home);
         QTest::keyClick(openings, Qt::Key_Home);
-        QCOMPARE(treeShown().size(), rulesTree(styles_rules::BuildTree(all, 0, styles_rules::kAllOpenings)).size());
+        QCOMPARE(treeData(tree->invisibleRootItem()), treeData(all["tree"].toArray()));
 
         // Tree to list and back; the detail box follows the list's current row.
         QTreeWidgetItem* child = nullptr;
@@ -613,8 +597,8 @@ private slots:
         QCOMPARE(list->selectedItems().size(), 1);
         QTreeWidgetItem* current = list->currentItem();
         QCOMPARE(current->data(0, Qt::UserRole), child->data(0, Qt::UserRole));
-        const std::string& tip = all.rows[static_cast<std::size_t>(list->indexOfTopLevelItem(current))].tooltip;
-        QCOMPARE(ChildOf<CRichMarkupView>(page, "styleDetail")->markup(), tip);
+        const auto tipOf = [&all](int row) { return all["rows"][row]["tooltip"].toString().toStdString(); };
+        QCOMPARE(ChildOf<CRichMarkupView>(page, "styleDetail")->markup(), tipOf(list->indexOfTopLevelItem(current)));
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Home);
         QVERIFY(ChildOf<CRichMarkupView>(page, "styleDetail")->markup().empty());
@@ -628,7 +612,7 @@ private slots:
             move(list->viewport(), list->visualItemRect(list->topLevelItem(row)).center());
             return tooltip->toolText(tooltip->toolCount() - 1);
         };
-        QCOMPARE(tipOver(1), all.rows[1].tooltip);
+        QCOMPARE(tipOver(1), tipOf(1));
         QCOMPARE(tipOver(0), std::string());
         QCOMPARE(tooltip->toolText(0), std::string(styles_rules::kShowAllTooltip));
 
@@ -643,39 +627,6 @@ private slots:
         QVERIFY(refreshedBy(1));
         QVERIFY(!refreshedBy(0));
         m_settings.Set(setting::UI_TOOLTIPS, 0);
-    }
-
-    static QJsonArray shownRows(const QTreeWidget* list)
-    {
-        QJsonArray rows;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            QJsonArray cells;
-            for (int column = 0; column < list->columnCount(); ++column)
-                cells << list->topLevelItem(i)->text(column);
-            rows << cells;
-        }
-        return rows;
-    }
-    static QJsonArray printedCells(const QJsonObject& page)
-    {
-        QJsonArray rows;
-        for (const QJsonValue row : page["rows"].toArray())
-            rows << row["cells"];
-        return rows;
-    }
-    static QJsonArray treeData(const QJsonArray& nodes)
-    {
-        QJsonArray shape;
-        for (const QJsonValue node : nodes)
-            shape << QJsonArray{node["data"], treeData(node["children"].toArray())};
-        return shape;
-    }
-    static QJsonArray treeData(const QTreeWidgetItem* parent)
-    {
-        QJsonArray shape;
-        for (int i = 0; i < parent->childCount(); ++i)
-            shape << QJsonArray{parent->child(i)->data(0, Qt::UserRole).toInt(), treeData(parent->child(i))};
-        return shape;
     }
 
     void referencePagesShowWhatTheCommandLinePrints()
@@ -725,6 +676,7 @@ private slots:
         shown(std::make_unique<CPage7>(context, doc), "resistList", "Resis", "CPage7_de");
     }
 
+    // Half-typed text in a control that goes with a rebuild or with the page reaches nobody.
     void rowControlsGoWithoutCallingBack()
     {
         makePage<CPage2>("Banner Knight");

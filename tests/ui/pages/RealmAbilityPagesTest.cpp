@@ -14,14 +14,11 @@
 
 #include "controls/CListCtrlMoreNotifies.h"
 #include "controls/CToggleButton.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "document/CharacterFile.h"
 #include "pages/realmabilities/CPage5.h"
 #include "pages/realmabilities/CPage9_RAnw.h"
 #include "markup/QtCodePage.h"
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
 #include "ui/support/PageTestContext.h"
 #include "ui/support/PrintedPage.h"
@@ -37,7 +34,11 @@ class RealmAbilityPagesTest : public QObject, PageTestContext {
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CRealmAbilityPage> m_page;
 
-    template <typename Page> Page* makePage(int realmRank, int classIndex = 0)
+    static CRealmAbilityPage* newPage(bool newRules, CShellContext& context, CQuillmarDoc& doc)
+    {
+        return newRules ? static_cast<CRealmAbilityPage*>(new CPage9_RAnw(context, doc)) : new CPage5(context, doc);
+    }
+    CRealmAbilityPage* makePage(bool newRules, int realmRank, int classIndex = 0)
     {
         m_page.reset();
         m_doc = std::make_unique<CQuillmarDoc>(m_database, m_settings);
@@ -46,11 +47,14 @@ class RealmAbilityPagesTest : public QObject, PageTestContext {
         m_doc->SetLevel(50.0f);
         m_doc->SetRealmRank(realmRank);
         m_doc->SetModified(false);
-        auto* page = new Page(m_context, *m_doc);
-        m_page.reset(page);
-        page->resize(900, 600);
-        page->show();
-        return page;
+        m_page.reset(newPage(newRules, m_context, *m_doc));
+        m_page->resize(900, 600);
+        m_page->show();
+        return m_page.get();
+    }
+    QString description() const
+    {
+        return ChildOf<QPlainTextEdit>(m_page.get(), "description")->toPlainText();
     }
     QString field(const char* name) const { return ChildOf<QLineEdit>(m_page.get(), name)->text(); }
     // The first ability row with a button of that level.
@@ -98,10 +102,7 @@ private slots:
     void levelButtonsBuyClearAndRespectThePointCheck()
     {
         QFETCH(bool, newRules);
-        if (newRules)
-            makePage<CPage9_RAnw>(10);
-        else
-            makePage<CPage5>(10);
+        makePage(newRules, 10);
         const int row = rowWith(3);
         click(row, 2);
         const AbilityRow& ability = m_page->Rows()[static_cast<std::size_t>(row)];
@@ -136,14 +137,13 @@ private slots:
     // Keys 1 to 5 buy on the current row, Delete clears it; the description follows.
     void keysBuyAndClearTheCurrentRow()
     {
-        makePage<CPage9_RAnw>(50);
+        makePage(true, 50);
         auto* list = ChildOf<CListCtrlMoreNotifies>(m_page.get(), "abilityList");
         const int row = rowWith(2);
         list->setFocus();
         list->setCurrentItem(list->topLevelItem(row));
         const AbilityRow& ability = m_page->Rows()[static_cast<std::size_t>(row)];
-        QCOMPARE(ChildOf<QPlainTextEdit>(m_page.get(), "description")->toPlainText().toStdString(),
-                 ability.description);
+        QCOMPARE(description().toStdString(), ability.description);
         QTest::keyClick(list, Qt::Key_2);
         QCOMPARE(m_doc->GetRealmAbilityNf(ability.name), 2);
         QTest::keyClick(list, Qt::Key_Delete);
@@ -155,17 +155,16 @@ private slots:
             move(list->viewport(), list->visualItemRect(list->topLevelItem(at)).topLeft() + QPoint(4, 4));
         };
         hoverName(row + 1);
-        QCOMPARE(ChildOf<QPlainTextEdit>(m_page.get(), "description")->toPlainText().toStdString(),
-                 m_page->Rows()[static_cast<std::size_t>(row + 1)].description);
+        const QString next = description();
+        QCOMPARE(next.toStdString(), m_page->Rows()[static_cast<std::size_t>(row + 1)].description);
         hoverName(0);
-        QCOMPARE(ChildOf<QPlainTextEdit>(m_page.get(), "description")->toPlainText().toStdString(),
-                 m_page->Rows()[static_cast<std::size_t>(row + 1)].description);
+        QCOMPARE(description(), next);
     }
 
     // "Name" sorts by name without the separator, "Art" by kind with it.
     void headerClicksSort()
     {
-        auto* page = makePage<CPage5>(50);
+        auto* page = static_cast<CPage5*>(makePage(false, 50));
         auto* list = ChildOf<CListCtrlMoreNotifies>(page, "abilityList");
         const auto separators = [page] {
             return std::count_if(page->Rows().begin(), page->Rows().end(),
@@ -186,7 +185,7 @@ private slots:
     // sight have theirs hidden.
     void buttonsFollowTheScroll()
     {
-        makePage<CPage9_RAnw>(50);
+        makePage(true, 50);
         m_page->resize(700, 220);
         QCoreApplication::processEvents();
         auto* list = ChildOf<CListCtrlMoreNotifies>(m_page.get(), "abilityList");
@@ -206,14 +205,13 @@ private slots:
     // the same ability; the new-rules augmenters raise the stat totals.
     void purchasesSurviveSaveReopenAndTheDataLanguage()
     {
-        makePage<CPage9_RAnw>(100);
+        makePage(true, 100);
         const StatValues before = m_doc->GetStatTotals();
         for (std::size_t row = 0; row < m_page->Rows().size(); ++row)
             if (!m_page->Rows()[row].IsHeader())
                 m_page->ClickLevel(static_cast<int>(row), 1);
         QVERIFY(m_doc->GetStatTotals() != before);
-        auto* old = makePage<CPage5>(100);
-        Q_UNUSED(old);
+        makePage(false, 100);
         const int oldRow = rowWith(2);
         click(oldRow, 2);
         const std::string oldName = m_page->Rows()[static_cast<std::size_t>(oldRow)].name;
@@ -235,10 +233,7 @@ private slots:
     void pagesShowWhatTheCommandLinePrints()
     {
         for (const bool newRules : {false, true}) {
-            if (newRules)
-                makePage<CPage9_RAnw>(30, 7);
-            else
-                makePage<CPage5>(30, 7);
+            makePage(newRules, 30, 7);
             m_page->ClickLevel(rowWith(2), 2);
             QStringList shown, printed;
             for (const AbilityRow& row : m_page->Rows()) {
@@ -281,11 +276,8 @@ private slots:
         doc.ActivateSelection();
         doc.SetRealmRank(40);
         doc.SetOption(doc_option::CheckRAPoints, 1);
-        for (const auto& make : {+[](CShellContext& c, CQuillmarDoc& d) -> CRealmAbilityPage* { return new CPage5(c, d); },
-                                 +[](CShellContext& c, CQuillmarDoc& d) -> CRealmAbilityPage* {
-                                     return new CPage9_RAnw(c, d);
-                                 }}) {
-            std::unique_ptr<CRealmAbilityPage> page(make(context, doc));
+        for (const bool newRules : {false, true}) {
+            std::unique_ptr<CRealmAbilityPage> page(newPage(newRules, context, doc));
             page->resize(900, 560);
             page->show();
             for (std::size_t row = 0; row < page->Rows().size(); ++row) {

@@ -2,65 +2,49 @@
 // step in the current data language (also after a data-language switch), a
 // gesture as one step, and the modified flag following the history.
 #include <QAction>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSlider>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
 #include <memory>
 
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "pages/masterlevels/CPage8_MasterLevels.h"
 #include "shell/CCharacterDocument.h"
 #include "shell/CChildFrame.h"
 #include "shell/CEditMenu.h"
 #include "shell/CHeaderSpinField.h"
 #include "shell/CMainFrame.h"
-#include "shell/CQuillmarApp.h"
 #include "shell/CQuillmarView.h"
 #include "shell/CViewHeader.h"
-#include "support/RecordingPrompt.h"
 #include "ui/support/ImageProbe.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/QuietPlatform.h"
+#include "ui/support/ShellFixture.h"
 #include "ui/support/UiTestSupport.h"
 
-class CEditMenuTest : public QObject {
+class CEditMenuTest : public QObject, PageTestContext {
     Q_OBJECT
 
-    QTemporaryDir m_folder;
-    RecordingPrompt m_prompt{PromptAnswer::Cancel};
-    std::unique_ptr<CQuillmarApp> m_app;
+    std::unique_ptr<ShellFixture> m_shell;
+    CQuillmarApp* m_app = nullptr;
 
     CQuillmarDoc& start(UiLanguage language)
     {
-        m_app = std::make_unique<CQuillmarApp>(&m_prompt);
-        CStartupOptions options;
-        options.settingsFile =
-            QFile::encodeName(m_folder.filePath(QStringLiteral("config.bin"))).toStdString();
-        options.dataRoot = QUILLMAR_SHIPPED_DATA;
-        options.recentFilesStore = m_folder.filePath(QStringLiteral("recent.ini"));
-        options.uiLanguage = language;
-        if (!m_app->Startup(options))
+        m_shell = std::make_unique<ShellFixture>();
+        if (!m_shell->Start(language))
             qFatal("no start");
-        QDir(m_folder.path()).mkpath(QStringLiteral("tmp"));
-        m_app->SetTemporaryFolderBase(m_folder.filePath(QStringLiteral("tmp")));
+        m_app = &m_shell->App();
         m_app->MainFrame()->show();
         return m_app->MainFrame()->CurrentChild()->Document().Doc();
     }
     QAction* action(const char* name) const { return ui_test::ChildOf<QAction>(m_app->MainFrame(), name); }
 
 private slots:
-    void initTestCase()
-    {
-        QuietUnsupportedPlatformWarnings();
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
-    void cleanup() { m_app.reset(); }
+    void initTestCase() { QuietUnsupportedPlatformWarnings(); }
+    void cleanup() { m_shell.reset(); }
 
     void menuKeysAndModifiedFlagFollowTheHistory()
     {
@@ -164,19 +148,16 @@ private slots:
 
     void masterLevelSliderDragIsOneStep()
     {
-        CGameDatabase db{QUILLMAR_SHIPPED_DATA};
-        db.Load("en");
-        CAppSettings settings;
-        CShellContext context(db, settings, m_prompt, UiLanguage::English);
-        CQuillmarDoc doc(db, settings);
-        doc.SetClass(db.Classes().Name(0));
+        m_database.Load("en");
+        CQuillmarDoc doc(m_database, m_settings);
+        doc.SetClass(m_database.Classes().Name(0));
         doc.SetMasterLevelOption(1);
-        CPage8_MasterLevels page(context, doc);
+        CPage8_MasterLevels page(m_context, doc);
         const std::size_t before = doc.History().StepCount();
         for (int value = 1; value <= 7; ++value)
             page.findChild<QSlider*>()->setValue(value);
         QCOMPARE(doc.History().StepCount(), before + 1);
-        QCOMPARE(StepText(*doc.History().UndoName(), db, UiLanguage::English),
+        QCOMPARE(StepText(*doc.History().UndoName(), m_database, UiLanguage::English),
                  QStringLiteral("Set Master Level to 7"));
         doc.Undo();
         QCOMPARE(doc.GetMasterLevel(), 0);

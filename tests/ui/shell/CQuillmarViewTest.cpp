@@ -12,13 +12,11 @@
 
 #include "controls/CEditColor.h"
 #include "database/CClassTable.h"
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "shell/CHeaderSpinField.h"
 #include "shell/CQuillmarView.h"
 #include "shell/CViewHeader.h"
-#include "support/RecordingPrompt.h"
+#include "ui/support/PageTestContext.h"
 #include "ui/support/QuietPlatform.h"
 
 namespace {
@@ -42,16 +40,25 @@ private:
     QStringList& m_log;
 };
 
+// A key on the level field (else the realm rank field), after typing over it
+// when `typed` is set: what it then shows, holds and makes of the realm points.
+struct SpinCase {
+    bool rank;
+    float start;
+    QString typed;
+    Qt::Key key;
+    QString shown;
+    float value;
+    QString points;
+};
+
 }  // namespace
 
-class CQuillmarViewTest : public QObject {
+Q_DECLARE_METATYPE(SpinCase)
+
+class CQuillmarViewTest : public QObject, PageTestContext {
     Q_OBJECT
 
-private:
-    std::unique_ptr<CGameDatabase> m_database;
-    CAppSettings m_settings;
-    RecordingPrompt m_prompt;
-    std::unique_ptr<CShellContext> m_context;
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CQuillmarView> m_view;
     QStringList m_log;
@@ -62,11 +69,11 @@ private:
     // the child window opens it.
     void Open(const std::function<void(CQuillmarDoc&)>& prepare = {})
     {
-        m_doc = std::make_unique<CQuillmarDoc>(*m_database, m_settings);
+        m_doc = std::make_unique<CQuillmarDoc>(m_database, m_settings);
         m_doc->New();
         if (prepare)
             prepare(*m_doc);
-        m_view = std::make_unique<CQuillmarView>(*m_context, *m_doc);
+        m_view = std::make_unique<CQuillmarView>(m_context, *m_doc);
         m_view->SetPageFactory([this](PageId, CShellContext& context, CQuillmarDoc& document,
                                       QWidget* parent) {
             return std::unique_ptr<CAPage>(std::make_unique<RecordingPage>(context, document, parent, m_log));
@@ -82,12 +89,9 @@ private slots:
     void initTestCase()
     {
         QuietUnsupportedPlatformWarnings();
-        m_database = std::make_unique<CGameDatabase>(QUILLMAR_SHIPPED_DATA);
-        m_database->Load("en");
-        QVERIFY(m_database->IsLoaded());
+        m_database.Load("en");
+        QVERIFY(m_database.IsLoaded());
         m_settings.Set(setting::DONT_SAVE_SELECTION, 1);
-        m_context = std::make_unique<CShellContext>(
-            CShellContext{*m_database, m_settings, m_prompt, UiLanguage::English});
     }
     void cleanup()
     {
@@ -118,7 +122,7 @@ private slots:
             QCOMPARE(lists[below]->currentIndex(), 0);
         QCOMPARE(QString::fromStdString(m_doc->GetRealm()), lists[0]->currentText());
         // The lists hold what the data has for the realm and class chosen.
-        const CClassTable& classes = m_database->Classes();
+        const CClassTable& classes = m_database.Classes();
         const std::vector<std::string> realmClasses = classes.NamesOfRealm(lists[0]->currentIndex());
         QCOMPARE(lists[1]->count(), int(realmClasses.size()));
         QCOMPARE(m_doc->GetClass(), realmClasses.at(lists[1]->currentIndex()));
@@ -130,34 +134,18 @@ private slots:
 
     void spinFieldsChangeTheDocument_data()
     {
-        QTest::addColumn<bool>("rank");  // else the level field
-        QTest::addColumn<float>("start");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<float>("value");
-        QTest::addColumn<QString>("points");
-        QTest::newRow("level typed") << false << 50.f << "39" << int(Qt::Key_Return) << "39" << 39.f
-                                     << "0 RPs";
-        QTest::newRow("level up a half")
-            << false << 40.f << "" << int(Qt::Key_Up) << "40.5" << 40.5f << "0 RPs";
-        QTest::newRow("level at the top")
-            << false << 50.f << "" << int(Qt::Key_Up) << "50" << 50.f << "0 RPs";
-        QTest::newRow("rank up") << true << 9.f << "" << int(Qt::Key_Up) << "R2L0" << 10.f << "7.125 RPs";
-        QTest::newRow("rank typed") << true << 12.f << "R5L3" << int(Qt::Key_Return) << "R5L3" << 43.f
-                                    << "639.625 RPs";
-        QTest::newRow("rank at the bottom")
-            << true << 0.f << "" << int(Qt::Key_Down) << "R1L0" << 0.f << "0 RPs";
+        QTest::addColumn<SpinCase>("c");
+        QTest::newRow("level typed") << SpinCase{false, 50.f, "39", Qt::Key_Return, "39", 39.f, "0 RPs"};
+        QTest::newRow("level up a half") << SpinCase{false, 40.f, "", Qt::Key_Up, "40.5", 40.5f, "0 RPs"};
+        QTest::newRow("level at the top") << SpinCase{false, 50.f, "", Qt::Key_Up, "50", 50.f, "0 RPs"};
+        QTest::newRow("rank up") << SpinCase{true, 9.f, "", Qt::Key_Up, "R2L0", 10.f, "7.125 RPs"};
+        QTest::newRow("rank typed") << SpinCase{true, 12.f, "R5L3", Qt::Key_Return, "R5L3", 43.f, "639.625 RPs"};
+        QTest::newRow("rank at the bottom") << SpinCase{true, 0.f, "", Qt::Key_Down, "R1L0", 0.f, "0 RPs"};
     }
     void spinFieldsChangeTheDocument()
     {
-        QFETCH(bool, rank);
-        QFETCH(float, start);
-        QFETCH(QString, typed);
-        QFETCH(int, key);
-        QFETCH(QString, shown);
-        QFETCH(float, value);
-        QFETCH(QString, points);
+        QFETCH(SpinCase, c);
+        const auto& [rank, start, typed, key, shown, value, points] = c;
         Open([&](CQuillmarDoc& doc) { rank ? doc.SetRealmRank(int(start)) : doc.SetLevel(start); });
         CHeaderSpinField* field = rank ? Header()->RealmRankField() : Header()->LevelField();
         field->setFocus();
@@ -165,7 +153,7 @@ private slots:
             field->editField()->selectAll();
             QTest::keyClicks(field->editField(), typed);
         }
-        QTest::keyClick(field, Qt::Key(key));
+        QTest::keyClick(field, key);
         QCOMPARE(field->text(), shown);
         QCOMPARE(rank ? float(m_doc->GetRealmRank()) : m_doc->GetLevel(), value);
         QCOMPARE(Header()->RealmPointsField()->text(), points);

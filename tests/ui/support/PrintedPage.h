@@ -8,5 +8,9 @@
 class CQuillmarDoc;
 
 // Needs the test target to define QUILLMAR_CLI and QUILLMAR_SHIPPED_DATA; a
-// failed save or run is fatal.
-QJsonObject PrintedPage(CQuillmarDoc& doc, const char* page, const QStringList& options = {});
+// failed save or run is fatal. `command` comes before the file, `options` after.
+QJsonObject PrintedJson(CQuillmarDoc& doc, const QStringList& command, const QStringList& options = {});
+inline QJsonObject PrintedPage(CQuillmarDoc& doc, const char* page, const QStringList& options = {})
+{
+    return PrintedJson(doc, {"page", page}, options);
+}

@@ -629,28 +629,6 @@ private slots:
         m_settings.Set(setting::UI_TOOLTIPS, 0);
     }
 
-    void referencePagesShowWhatTheCommandLinePrints()
-    {
-        int spellRows = 0, styleRows = 0;
-        for (const int cls : {0, 13, 27}) {
-            const std::string name = m_database.Classes().Name(cls);
-            auto* spells = makePage<CPage3>(name.c_str(), 35.0f);
-            QTest::mouseClick(ChildOf<QCheckBox>(spells, "onlyTopSpells"), Qt::LeftButton);
-            const QJsonArray spellCells = printedCells(PrintedPage(*m_doc, "spells"));
-            QCOMPARE(shownRows(ChildOf<QTreeWidget>(spells, "spellList")), spellCells);
-            spellRows += spellCells.size();
-
-            auto* styles = makePage<CPage4>(name.c_str(), 35.0f);
-            QTest::mouseClick(ChildOf<QCheckBox>(styles, "showAllStyles"), Qt::LeftButton);
-            const QJsonObject printed = PrintedPage(*m_doc, "styles");
-            QCOMPARE(shownRows(ChildOf<QTreeWidget>(styles, "styleList")), printedCells(printed));
-            QCOMPARE(treeData(ChildOf<QTreeWidget>(styles, "styleTree")->invisibleRootItem()),
-                     treeData(printed["tree"].toArray()));
-            styleRows += printedCells(printed).size();
-        }
-        QVERIFY(spellRows > 20 && styleRows > 20);
-    }
-
     // With the German data and interface the pages show German titles and rows.
     void referencePagesInGerman()
     {

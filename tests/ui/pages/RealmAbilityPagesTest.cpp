@@ -34,10 +34,6 @@ class RealmAbilityPagesTest : public QObject, PageTestContext {
     std::unique_ptr<CQuillmarDoc> m_doc;
     std::unique_ptr<CRealmAbilityPage> m_page;
 
-    static CRealmAbilityPage* newPage(bool newRules, CShellContext& context, CQuillmarDoc& doc)
-    {
-        return newRules ? static_cast<CRealmAbilityPage*>(new CPage9_RAnw(context, doc)) : new CPage5(context, doc);
-    }
     CRealmAbilityPage* makePage(bool newRules, int realmRank, int classIndex = 0)
     {
         m_page.reset();
@@ -47,7 +43,8 @@ class RealmAbilityPagesTest : public QObject, PageTestContext {
         m_doc->SetLevel(50.0f);
         m_doc->SetRealmRank(realmRank);
         m_doc->SetModified(false);
-        m_page.reset(newPage(newRules, m_context, *m_doc));
+        m_page.reset(newRules ? static_cast<CRealmAbilityPage*>(new CPage9_RAnw(m_context, *m_doc))
+                              : new CPage5(m_context, *m_doc));
         m_page->resize(900, 600);
         m_page->show();
         return m_page.get();
@@ -255,38 +252,7 @@ private slots:
             }
             QCOMPARE(shown, printed);
             QCOMPARE(page["free"].toInt(), field("freePoints").toInt());
-        }
-    }
-
-    void screenshots_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("en") << "en";
-        QTest::newRow("de") << "de";
-    }
-    // Both pages with something bought, a marked prerequisite and the box ticked.
-    void screenshots()
-    {
-        QFETCH(QString, language);
-        CGameDatabase database{QUILLMAR_SHIPPED_DATA};
-        database.Load(language.toStdString());
-        CShellContext context{database, m_settings, m_prompt, UiLanguage::English};
-        CQuillmarDoc doc(database, m_settings);
-        doc.SetClass(database.Classes().Name(3));
-        doc.ActivateSelection();
-        doc.SetRealmRank(40);
-        doc.SetOption(doc_option::CheckRAPoints, 1);
-        for (const bool newRules : {false, true}) {
-            std::unique_ptr<CRealmAbilityPage> page(newPage(newRules, context, doc));
-            page->resize(900, 560);
-            page->show();
-            for (std::size_t row = 0; row < page->Rows().size(); ++row) {
-                const AbilityRow& ability = page->Rows()[row];
-                if (!ability.IsHeader() && row % 3 == 1)
-                    page->ClickLevel(static_cast<int>(row), ability.requiredLevel > 0 ? 1 : 2);
-            }
-            QVERIFY(page->Points().used > 0);
-            SaveScreenshot(page->grab().toImage(), page->metaObject()->className() + QStringLiteral("_") + language);
+            SaveScreenshot(m_page->grab().toImage(), m_page->metaObject()->className());
         }
     }
 };

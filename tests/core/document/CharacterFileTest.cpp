@@ -11,7 +11,6 @@
 
 #include "common/FileIo.h"
 #include "document/CAppSettings.h"
-#include "document/CByteReader.h"
 #include "document/CQuillmarDoc.h"
 #include "document/CharacterFile.h"
 #include "document/CharacterFileImage.h"
@@ -27,6 +26,8 @@ constexpr std::size_t kRankAt = 63, kRealmAt = 71, kRaceAt = 75, kClassAt = 79, 
 constexpr std::size_t kSlot20StyleAt = kSlot0At + 20 * 4 + 4 + 4;
 // Counted from the end: auto-train (1 entry), realm abilities (2), new ones (1), master levels.
 constexpr std::size_t kAutoTrainCountFromEnd = 56, kAbilityFromEnd = 36, kAbilityNfFromEnd = 16;
+// In v2000, of the oldest layout: the style line of the plan of slot 20 and of auto-train (from the end).
+constexpr std::size_t kOldSlot20StyleAt = 167, kOldAutoTrainStyleFromEnd = 28;
 
 std::string Contents(const std::filesystem::path& path)
 {
@@ -51,31 +52,6 @@ std::string Patched(std::string bytes, std::size_t offset, std::int32_t value)
         bytes[offset + static_cast<std::size_t>(i)] =
             static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF);
     return bytes;
-}
-
-// A file of the oldest layout, before the style lines were renumbered, with
-// one style-line entry in the plan of slot 0 and one in the auto-train list.
-std::string OldLayoutFile(std::int32_t planStyleLine, std::int32_t autoTrainStyleLine)
-{
-    CByteWriter out;
-    out.WriteBytes(chr::kMagic);
-    out.WriteU32(chr::kOldestVersion);
-    out.WriteU8(0);  // no options
-    out.WriteF32(50.0f);
-    for (int field = 0; field < chr::kStatCount + 1; ++field)  // stat raises, realm rank
-        out.WriteI32(0);
-    for (const std::int32_t field : {0, -1, -1})  // realm, race, class
-        out.WriteI32(field);
-    for (int slot = 0; slot < chr::kSlotCount; ++slot) {
-        out.WriteI32(slot == 0 ? 1 : 0);
-        if (slot == 0) {
-            for (const std::int32_t field : {-1, planStyleLine, 10})
-                out.WriteI32(field);
-        }
-    }
-    for (const std::int32_t field : {1, -1, autoTrainStyleLine, 0x7FE, 0})  // auto-train, no abilities
-        out.WriteI32(field);
-    return out.TakeBytes();
 }
 
 // What a file keeps of a document, and the career plan computed from it.
@@ -334,17 +310,20 @@ TEST_F(CharacterFile, OldStyleLineNumbersAreShiftedWithinTheirRange)
         {5, 5, s_english->StyleLines().Name(5)},
         {6, 6, s_english->StyleLines().Name(7)},
         {count - 2, 0, s_english->StyleLines().Name(count - 1)},
-        {count - 1, 0, "style line number " + std::to_string(count - 1) + " (plan of slot 0)"},
-        {std::numeric_limits<std::int32_t>::max(), 0, "style line number " + largest + " (plan of slot 0)"},
+        {count - 1, 0, "style line number " + std::to_string(count - 1) + " (plan of slot 20)"},
+        {std::numeric_limits<std::int32_t>::max(), 0, "style line number " + largest + " (plan of slot 20)"},
         {0, std::numeric_limits<std::int32_t>::max(), "style line number " + largest + " (auto-train)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.loaded);
         auto doc = NewDoc();
-        const CharacterLoadResult result = Load(*doc, OldLayoutFile(c.plan, c.autoTrain));
+        const std::string v2000 = Golden("v2000");
+        const CharacterLoadResult result =
+            Load(*doc, Patched(Patched(v2000, kOldSlot20StyleAt, c.plan),
+                               v2000.size() - kOldAutoTrainStyleFromEnd, c.autoTrain));
         if (result.Ok()) {
-            ASSERT_EQ(doc->SpecPlan(0).Count(), 1);
-            EXPECT_EQ(doc->SpecPlan(0).At(0).key, c.loaded);
+            ASSERT_EQ(doc->SpecPlan(20).Count(), 1);
+            EXPECT_EQ(doc->SpecPlan(20).At(0).key, c.loaded);
         } else {
             EXPECT_EQ(result.error, "Cannot load \"hero.chr\": " + c.loaded + " is not in the game data.");
         }

@@ -208,57 +208,53 @@ TEST_F(CharacterFile, RecordNumbersAtTheEndsOfTheirTables)
     const CGameDatabase& db = *s_english;
     const std::string good = Golden("v2006");
     const std::size_t end = good.size();
-    using Probe = std::string (*)(const CQuillmarDoc&);
-    const Probe race = [](const CQuillmarDoc& d) { return d.GetRace(); };
-    const Probe cls = [](const CQuillmarDoc& d) { return d.GetClass(); };
-    const Probe realm = [](const CQuillmarDoc& d) { return d.GetRealm(); };
-    const Probe raise = [](const CQuillmarDoc& d) { return std::to_string(d.GetStatRaises()[1]); };
-    const Probe rank = [](const CQuillmarDoc& d) { return std::to_string(d.GetRealmRank()); };
-    const Probe slot20 = [](const CQuillmarDoc& d) { return std::to_string(d.SpecPlan(20).Count()); };
-    const Probe autoTrain = [](const CQuillmarDoc& d) { return std::to_string(d.AutoTrainMasks().Count()); };
-    const Probe abilities = [](const CQuillmarDoc& d) { return std::to_string(d.RealmAbilities().Count()); };
-    const Probe abilitiesNf = [](const CQuillmarDoc& d) {
-        return std::to_string(d.RealmAbilitiesNf().Count());
+    // The fields the cases look at, each as "name=value;".
+    const auto shown = [](const CQuillmarDoc& d) {
+        return ";race=" + d.GetRace() + ";class=" + d.GetClass() + ";realm=" + d.GetRealm() +
+               ";raise=" + std::to_string(d.GetStatRaises()[1]) +
+               ";rank=" + std::to_string(d.GetRealmRank()) +
+               ";slot20=" + std::to_string(d.SpecPlan(20).Count()) +
+               ";autoTrain=" + std::to_string(d.AutoTrainMasks().Count()) +
+               ";abilities=" + std::to_string(d.RealmAbilities().Count()) +
+               ";abilitiesNf=" + std::to_string(d.RealmAbilitiesNf().Count()) + ";";
     };
     struct Case {
         std::size_t offset;
         std::int32_t value;
-        Probe probe;
-        std::string loaded;  // what the probe gives, or the error when not loaded
+        std::string loaded;  // "name=value" of the field it sets, or the error when not loaded
     };
     const Case cases[] = {
-        {kRaceAt, db.Races().Count() - 1, race, db.Races().Name(db.Races().Count() - 1)},
-        {kRaceAt, db.Races().Count(), race, "race number " + std::to_string(db.Races().Count()) + " (race)"},
-        {kRaceAt, -1, race, ""},
-        {kRaceAt, -2, race, "race number -2 (race)"},
-        {kClassAt, db.Classes().Count() - 1, cls, db.Classes().Name(db.Classes().Count() - 1)},
-        {kClassAt, db.Classes().Count(), cls,
-         "class number " + std::to_string(db.Classes().Count()) + " (class)"},
-        {kRealmAt, 2, realm, RealmName(2)},
-        {kRankAt - 28, 18, raise, "18"},
-        {kRankAt - 28, 19, raise, "18"},
-        {kRankAt - 28, -1, raise, "0"},
-        {kRankAt, 110, rank, "110"},
-        {kRankAt, 111, rank, "110"},
-        {kRankAt, -1, rank, "0"},
-        {kSlot20StyleAt, db.StyleLines().Count() - 1, slot20, "1"},
-        {kSlot20StyleAt, db.StyleLines().Count(), slot20,
+        {kRaceAt, db.Races().Count() - 1, "race=" + db.Races().Name(db.Races().Count() - 1)},
+        {kRaceAt, db.Races().Count(), "race number " + std::to_string(db.Races().Count()) + " (race)"},
+        {kRaceAt, -1, "race="},
+        {kRaceAt, -2, "race number -2 (race)"},
+        {kClassAt, db.Classes().Count() - 1, "class=" + db.Classes().Name(db.Classes().Count() - 1)},
+        {kClassAt, db.Classes().Count(), "class number " + std::to_string(db.Classes().Count()) + " (class)"},
+        {kRealmAt, 2, "realm=" + RealmName(2)},
+        {kRankAt - 28, 18, "raise=18"},
+        {kRankAt - 28, 19, "raise=18"},
+        {kRankAt - 28, -1, "raise=0"},
+        {kRankAt, 110, "rank=110"},
+        {kRankAt, 111, "rank=110"},
+        {kRankAt, -1, "rank=0"},
+        {kSlot20StyleAt, db.StyleLines().Count() - 1, "slot20=1"},
+        {kSlot20StyleAt, db.StyleLines().Count(),
          "style line number " + std::to_string(db.StyleLines().Count()) + " (plan of slot 20)"},
-        {kSlot20StyleAt, -1, slot20, "0"},  // written for a name no line had any more
-        {kSlot20StyleAt - 4, 999999, slot20, "spell line number 999999 (plan of slot 20)"},
-        {end - 52, db.SpellLines().Count() - 1, autoTrain, "1"},
-        {end - 52, db.SpellLines().Count(), autoTrain,
+        {kSlot20StyleAt, -1, "slot20=0"},  // written for a name no line had any more
+        {kSlot20StyleAt - 4, 999999, "spell line number 999999 (plan of slot 20)"},
+        {end - 52, db.SpellLines().Count() - 1, "autoTrain=1"},
+        {end - 52, db.SpellLines().Count(),
          "spell line number " + std::to_string(db.SpellLines().Count()) + " (auto-train)"},
-        {end - 48, -1, autoTrain, "0"},
-        {end - 48, -2, autoTrain, "style line number -2 (auto-train)"},
-        {end - kAbilityFromEnd, db.RealmAbilities().Count() - 1, abilities, "2"},
-        {end - kAbilityFromEnd, -5, abilities, "1"},  // one entry with the stored -1, under the empty key
-        {end - kAbilityFromEnd, db.RealmAbilities().Count(), abilities,
+        {end - 48, -1, "autoTrain=0"},
+        {end - 48, -2, "style line number -2 (auto-train)"},
+        {end - kAbilityFromEnd, db.RealmAbilities().Count() - 1, "abilities=2"},
+        {end - kAbilityFromEnd, -5, "abilities=1"},  // one entry with the stored -1, under the empty key
+        {end - kAbilityFromEnd, db.RealmAbilities().Count(),
          "realm ability number " + std::to_string(db.RealmAbilities().Count()) + " (realm abilities)"},
-        {end - kAbilityNfFromEnd, -1, abilitiesNf, "0"},
-        {end - kAbilityNfFromEnd, -2, abilitiesNf, "new realm ability number -2 (new realm abilities)"},
-        {end - kAbilityNfFromEnd, db.RealmAbilitiesNf().Count() - 1, abilitiesNf, "1"},
-        {end - kAbilityNfFromEnd, db.RealmAbilitiesNf().Count(), abilitiesNf,
+        {end - kAbilityNfFromEnd, -1, "abilitiesNf=0"},
+        {end - kAbilityNfFromEnd, -2, "new realm ability number -2 (new realm abilities)"},
+        {end - kAbilityNfFromEnd, db.RealmAbilitiesNf().Count() - 1, "abilitiesNf=1"},
+        {end - kAbilityNfFromEnd, db.RealmAbilitiesNf().Count(),
          "new realm ability number " + std::to_string(db.RealmAbilitiesNf().Count()) +
              " (new realm abilities)"},
     };
@@ -267,7 +263,7 @@ TEST_F(CharacterFile, RecordNumbersAtTheEndsOfTheirTables)
         auto doc = NewDoc();
         const CharacterLoadResult result = Load(*doc, Patched(good, c.offset, c.value));
         if (result.Ok()) {
-            EXPECT_EQ(c.probe(*doc), c.loaded);
+            EXPECT_NE(shown(*doc).find(";" + c.loaded + ";"), std::string::npos) << shown(*doc);
         } else {
             EXPECT_EQ(result.error, "Cannot load \"hero.chr\": " + c.loaded + " is not in the game data.");
         }

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <iterator>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,12 @@ protected:
         doc.AddObserver(&observer);
     }
     void TearDown() override { doc.RemoveObserver(&observer); }
+    static std::string Bytes(const CQuillmarDoc& of)
+    {
+        std::string image;
+        EXPECT_TRUE(CharacterFileBytes(of, image, UiLanguage::English).ok);
+        return image;
+    }
 
     MiniWorld world;
     CGameDatabase database;
@@ -52,13 +61,13 @@ TEST_F(MiniDoc, NewTakesTheRememberedSelectionCorrectedToWhatTheDatabaseOffers)
         const char *realm, *className, *race;
     };
     const std::vector<Case> cases = {
-        {0, 0, 0, "Caldor", "Cleric", "Human"},       {1, 1, 2, "Glenmora", "Blademaster", "Sylvan"},
+        {0, 0, 0, "Caldor", "Cleric", "Human"},         {1, 1, 2, "Glenmora", "Blademaster", "Sylvan"},
         {2, 0, 0, "Nordhal", "Pyromancer", "Dwarf"},  // class and race of another realm
-        {0, 2, 4, "Caldor", "Cleric", "Human"},       {2, 2, 5, "Nordhal", "Pyromancer", "Jotun"},
-        {0, 0, 6, "Caldor", "Cleric", "Human"},        // one past the last race
-        {1, 4, 2, "Glenmora", "Blademaster", "Sylvan"}, // one past the last class
-        {7, 99, -4, "Caldor", "Cleric", "Human"},      // stale values: first of everything
-        {-1, 2, 5, "Nordhal", "Pyromancer", "Jotun"},  // no realm: the class's realm
+        {0, 2, 4, "Caldor", "Cleric", "Human"},         {2, 2, 5, "Nordhal", "Pyromancer", "Jotun"},
+        {0, 0, 6, "Caldor", "Cleric", "Human"},          // one past the last race
+        {1, 4, 2, "Glenmora", "Blademaster", "Sylvan"},  // one past the last class
+        {7, 99, -4, "Caldor", "Cleric", "Human"},        // stale values: first of everything
+        {-1, 2, 5, "Nordhal", "Pyromancer", "Jotun"},    // no realm: the class's realm
     };
     for (const Case& c : cases) {
         settings.Reset();
@@ -66,13 +75,12 @@ TEST_F(MiniDoc, NewTakesTheRememberedSelectionCorrectedToWhatTheDatabaseOffers)
         settings.Set(setting::LAST_CLASS, c.lastClass);
         settings.Set(setting::LAST_RACE, c.lastRace);
         doc.New();
-        const std::string label = std::to_string(c.lastRealm) + "/" + std::to_string(c.lastClass) + "/" +
-                                  std::to_string(c.lastRace);
-        EXPECT_EQ(doc.GetRealm(), c.realm) << label;
-        EXPECT_EQ(doc.GetClass(), c.className) << label;
-        EXPECT_EQ(doc.GetRace(), c.race) << label;
-        EXPECT_EQ(database.ClassName(), c.className) << label;
-        EXPECT_EQ(settings.Get(setting::LAST_CLASS), c.lastClass) << label;
+        SCOPED_TRACE(testing::Message() << c.lastRealm << "/" << c.lastClass << "/" << c.lastRace);
+        EXPECT_EQ(doc.GetRealm(), c.realm);
+        EXPECT_EQ(doc.GetClass(), c.className);
+        EXPECT_EQ(doc.GetRace(), c.race);
+        EXPECT_EQ(database.ClassName(), c.className);
+        EXPECT_EQ(settings.Get(setting::LAST_CLASS), c.lastClass);
     }
 }
 
@@ -103,10 +111,7 @@ TEST_F(MiniDoc, NewEmptiesAUsedDocument)
     // Everything a file keeps is as in a document that was never used.
     CQuillmarDoc fresh(database, settings);
     fresh.New();
-    std::string used, unused;
-    ASSERT_TRUE(CharacterFileBytes(doc, used, UiLanguage::English).ok);
-    ASSERT_TRUE(CharacterFileBytes(fresh, unused, UiLanguage::English).ok);
-    EXPECT_EQ(used, unused);
+    EXPECT_EQ(Bytes(doc), Bytes(fresh));
     EXPECT_FALSE(doc.IsRespecAt(level_slot::SlotOfLevel(30.0f)));
 }
 
@@ -195,6 +200,65 @@ TEST_F(MiniDoc, StatRaisesClampToEighteenAndModify)
     doc.AddStatRaise(8, 1);
     doc.AddStatRaise(-1, 1);
     EXPECT_EQ(doc.GetStatRaises(), before);
+}
+
+TEST_F(MiniDoc, RandomOperationsUndoToTheStartAndRedoToTheEnd)
+{
+    // No realm abilities: the mini world has no tables of them.
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&random](int count) {
+            return count > 0 ? std::uniform_int_distribution<int>(0, count - 1)(random) : 0;
+        };
+        const auto any = [&pick](const std::vector<std::string>& names) {
+            return names.empty() ? std::string() : names[std::size_t(pick(int(names.size())))];
+        };
+        const std::function<void()> operations[] = {
+            [&] { doc.SetLevel(float(5 + pick(90)) / 2.0f); },
+            [&] { doc.SetRealmRank(pick(120)); },
+            [&] { doc.AddStatRaise(pick(kStatCount), pick(7) - 3); },
+            [&] { doc.SetExtraSpecPoints(pick(30)); },
+            [&] { doc.SetSpecLevel(any(doc.SkillLines()), pick(51)); },
+            [&] { doc.SetRespecAt(float(1 + pick(50)), pick(2) == 1); },
+            [&] { doc.SetAutoTrain(any(doc.SkillLines()), pick(4)); },
+            [&] { doc.SetMasterLevelOption(pick(4)), doc.SetMasterLevel(pick(11)); },
+            [&] { doc.SetOption(doc_option::ShowAllStyles, pick(2)); },
+            [&] { pick(2) ? doc.SnapLevel() : doc.ClearLevel(); },
+            [&] { doc.SetClass(any(database.ClassNames())); },
+        };
+        doc.New();
+        const std::string start = Bytes(doc);
+        doc.SetCareerMode(int(seed % 2));
+        for (int i = 0; i < 60; ++i)
+            operations[pick(int(std::size(operations)))]();
+        const std::string end = Bytes(doc);
+        ASSERT_GT(doc.History().StepCount(), 10u) << seed;
+        while (doc.Undo()) {
+        }
+        EXPECT_EQ(Bytes(doc), start) << seed;
+        EXPECT_FALSE(doc.IsModified()) << seed;
+        while (doc.Redo()) {
+        }
+        EXPECT_EQ(Bytes(doc), end) << seed;
+        EXPECT_TRUE(doc.IsModified()) << seed;
+    }
+}
+
+// Quick changes of one value are one step (a held button, a dragged slider).
+TEST_F(MiniDoc, QuickChangesOfOneValueAreOneStep)
+{
+    doc.New();
+    const std::size_t before = doc.History().StepCount();
+    doc.SetExtraSpecPoints(3);
+    doc.SetExtraSpecPoints(5);
+    EXPECT_EQ(doc.History().StepCount(), before + 1);
+    doc.SetRealmAbilityNf("Toughness", 1);
+    doc.SetRealmAbilityNf("Toughness", 2);
+    EXPECT_EQ(doc.History().StepCount(), before + 2);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetRealmAbilityNf("Toughness"), 0);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetExtraSpecPoints(), 0);
 }
 
 }  // namespace

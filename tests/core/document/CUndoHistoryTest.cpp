@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
-#include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
-#include "document/CQuillmarDoc.h"
 #include "document/CUndoHistory.h"
-#include "document/CharacterFile.h"
-#include "support/MiniWorld.h"
 
 namespace {
 
@@ -75,111 +69,4 @@ TEST(UndoHistory, ModifiedFlagAcrossSavesAndStepsWithoutContents)
     EXPECT_EQ(history.RedoName()->subject, 3);
 }
 
-TEST(UndoHistory, RandomDocumentOperationsUndoToTheStartAndRedoToTheEnd)
-{
-    MiniWorld world;
-    CGameDatabase database(world.folder.Path().parent_path().string());
-    database.Load(world.folder.Path().filename().string());
-    ASSERT_TRUE(world.AllLoaded());
-    CAppSettings settings;
-    CQuillmarDoc doc(database, settings);
-    const auto bytes = [&doc] {
-        std::string image;
-        EXPECT_TRUE(CharacterFileBytes(doc, image, UiLanguage::English).ok);
-        return image;
-    };
-    for (unsigned seed = 1; seed <= 20; ++seed) {
-        std::mt19937 random(seed);
-        const auto pick = [&random](int count) {
-            return count > 0 ? std::uniform_int_distribution<int>(0, count - 1)(random) : 0;
-        };
-        const auto any = [&pick](const std::vector<std::string>& names) {
-            return names.empty() ? std::string() : names[std::size_t(pick(int(names.size())))];
-        };
-        doc.New();
-        const std::string start = bytes();
-        doc.SetCareerMode(int(seed % 2));
-        const CRealmAbilityTable& abilities = database.RealmAbilities();
-        const CRealmAbilityNfTable& abilitiesNf = database.RealmAbilitiesNf();
-        for (int i = 0; i < 60; ++i) {
-            const std::vector<std::string> lines = doc.SkillLines();
-            switch (pick(13)) {
-            case 0:
-                doc.SetLevel(float(5 + pick(90)) / 2.0f);
-                break;
-            case 1:
-                doc.SetRealmRank(pick(120));
-                break;
-            case 2:
-                doc.AddStatRaise(pick(kStatCount), pick(7) - 3);
-                break;
-            case 3:
-                doc.SetExtraSpecPoints(pick(30));
-                break;
-            case 4:
-                doc.SetSpecLevel(any(lines), pick(51));
-                break;
-            case 5:
-                doc.SetRespecAt(float(1 + pick(50)), pick(2) == 1);
-                break;
-            case 6:
-                doc.SetAutoTrain(any(lines), pick(4));
-                break;
-            case 7:
-                if (abilities.Count() > 0)
-                    doc.SetRealmAbility(abilities.Name(pick(abilities.Count())), pick(6));
-                break;
-            case 8:
-                if (abilitiesNf.Count() > 0)
-                    doc.SetRealmAbilityNf(abilitiesNf.Name(pick(abilitiesNf.Count())), pick(6));
-                break;
-            case 9:
-                doc.SetMasterLevelOption(pick(4)), doc.SetMasterLevel(pick(11));
-                break;
-            case 10:
-                doc.SetOption(doc_option::ShowAllStyles, pick(2));
-                break;
-            case 11:
-                pick(2) ? doc.SnapLevel() : doc.ClearLevel();
-                break;
-            case 12:
-                doc.SetClass(any(database.ClassNames()));
-                break;
-            }
-        }
-        const std::string end = bytes();
-        ASSERT_GT(doc.History().StepCount(), 10u) << seed;
-        while (doc.Undo()) {
-        }
-        EXPECT_EQ(bytes(), start) << seed;
-        EXPECT_FALSE(doc.IsModified()) << seed;
-        while (doc.Redo()) {
-        }
-        EXPECT_EQ(bytes(), end) << seed;
-        EXPECT_TRUE(doc.IsModified()) << seed;
-    }
-}
-
 }  // namespace
-
-// Quick changes of one value are one step (a held button, a dragged slider).
-TEST(UndoHistory, QuickChangesOfOneValueAreOneStep)
-{
-    MiniWorld world;
-    CGameDatabase database(world.folder.Path().parent_path().string());
-    database.Load(world.folder.Path().filename().string());
-    CAppSettings settings;
-    CQuillmarDoc doc(database, settings);
-    doc.New();
-    const std::size_t before = doc.History().StepCount();
-    doc.SetExtraSpecPoints(3);
-    doc.SetExtraSpecPoints(5);
-    EXPECT_EQ(doc.History().StepCount(), before + 1);
-    doc.SetRealmAbilityNf("Toughness", 1);
-    doc.SetRealmAbilityNf("Toughness", 2);
-    EXPECT_EQ(doc.History().StepCount(), before + 2);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetRealmAbilityNf("Toughness"), 0);
-    ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetExtraSpecPoints(), 0);
-}

@@ -237,6 +237,7 @@ TEST_F(MiniDoc, RandomOperationsUndoToTheStartAndRedoToTheEnd)
         }
         EXPECT_EQ(Bytes(doc), start) << seed;
         EXPECT_FALSE(doc.IsModified()) << seed;
+        EXPECT_FALSE(doc.IsBoundToFile()) << seed;  // a step back gives a new character no file
         while (doc.Redo()) {
         }
         EXPECT_EQ(Bytes(doc), end) << seed;

@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "database/CGameDatabase.h"
-#include "document/CAppSettings.h"
 #include "document/CQuillmarDoc.h"
 #include "pages/styles/StylesRules.h"
 #include "support/MiniDatabase.h"
-#include "support/ShippedDatabases.h"
 
 namespace {
 
@@ -173,54 +171,6 @@ TEST_F(StylesOfTheSwordLine, TheLineLevelLimitsTheList)
     for (const StyleRow& row : list.rows)
         names.push_back(row.cells[kNameColumn]);
     EXPECT_EQ(names, (std::vector<std::string>{"Sword", "Feat", "Shield", "Bash", "Dagger"}));
-}
-
-// The tree's data values and pictures, children in brackets.
-std::string Shape(const std::vector<TreeNode>& nodes)
-{
-    std::string text;
-    for (const TreeNode& node : nodes)
-        text += std::to_string(node.data) + ":" + std::to_string(node.picture) +
-                (node.children.empty() ? "" : "[" + Shape(node.children) + "]") + " ";
-    return text;
-}
-
-class StylesInBothLanguages : public ShippedDatabases {};
-
-// Every class with style lines shows styles with their descriptions, and the
-// German and English data give the list and the tree the same shape.
-TEST_F(StylesInBothLanguages, EveryClassShowsItsStylesAlike)
-{
-    CAppSettings settings;
-    int classesWithStyles = 0, classesWithoutLines = 0;
-    ASSERT_EQ(s_german->Classes().Count(), s_english->Classes().Count());
-    for (int cls = 0; cls < s_english->Classes().Count(); ++cls) {
-        std::string shapes[2];
-        CGameDatabase* databases[2] = {s_german.get(), s_english.get()};
-        for (int language = 0; language < 2; ++language) {
-            CGameDatabase& db = *databases[language];
-            CQuillmarDoc doc(db, settings);
-            doc.New();
-            doc.SetClass(db.Classes().Name(cls));
-            doc.ActivateSelection();
-            const StylesList list = BuildList(db, doc, true);
-            for (const StyleRow& row : list.rows) {
-                shapes[language] += std::to_string(row.data) + " ";
-                if (row.data != kLineHeaderData) {
-                    EXPECT_NE(row.tooltip.find("<hr=100%><al><br>", row.tooltip.find("<hr=100%>") + 1),
-                              std::string::npos) << row.cells[kNameColumn];
-                }
-            }
-            shapes[language] += "| " + Shape(BuildTree(list, 0, kAllOpenings));
-            if (language == 1 && !list.styles.empty())
-                ++classesWithStyles;
-            if (language == 1 && db.Classes().StyleLines(cls).empty())
-                ++classesWithoutLines;
-        }
-        EXPECT_EQ(shapes[0], shapes[1]) << s_english->Classes().Name(cls);
-    }
-    EXPECT_EQ(classesWithStyles + classesWithoutLines, s_english->Classes().Count());
-    EXPECT_GT(classesWithStyles, 20);
 }
 
 }  // namespace

@@ -4,13 +4,11 @@
 // reading of the text gives.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "core/markup/FakeMarkupSurface.h"
 #include "markup/CRichMarkupRenderer.h"
 #include "markup/CSimpleMarkupRenderer.h"
-#include "markup/MarkupTokenizer.h"
 
 namespace {
 
@@ -90,29 +88,6 @@ TEST(MarkupRobustness, DeepNestingManyLinesAndHugeAreas)
     FakeMarkupSurface simple;
     CSimpleMarkupRenderer::Render(simple, "some text<br><hr=1>", {-2000000000, -2000000000, 2000000000, 2000000000});
     EXPECT_EQ(simple.calls.size(), 2u);
-}
-
-TEST(MarkupRobustness, RandomTextsFinish)
-{
-    // Texts built from the characters that matter to the tokenizers, plus bytes.
-    const std::string alphabet = "<>/=% \t\n\rbBiustcl_rhmgx0123456789-+aAfF\x80\xE4\xDF";
-    const std::vector<std::string> pieces = {"<b>",  "</b>", "<br=", "<t=",    "<hr=", "%>", "<cti=", "<ct=0x",
-                                             "<al_c>", "<al_r>", "<img=", "<<", "<ilst=", ">", "<hr>", "<cb="};
-    std::mt19937 random(20240611);
-    for (int n = 0; n < 3000 && !HasFailure(); ++n) {
-        std::string text;
-        const int length = static_cast<int>(random() % 60);
-        for (int i = 0; i < length; ++i)
-            text += random() % 3 == 0 ? pieces[random() % pieces.size()] : std::string(1, alphabet[random() % alphabet.size()]);
-        const MarkupTokens tokens = TokenizeMarkup(text);
-        ASSERT_FALSE(tokens.tokens.empty());
-        EXPECT_EQ(tokens.tokens.back().kind, MarkupTokenKind::LineBreak) << text;
-        for (const MarkupToken& token : tokens.tokens)
-            ASSERT_LE(token.offset + token.length, tokens.text.size()) << text;
-        RenderBoth(text);
-        if (HasFailure())
-            ADD_FAILURE() << "text: " << text;
-    }
 }
 
 }  // namespace

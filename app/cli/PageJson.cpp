@@ -2,9 +2,13 @@
 
 #include "cli/pages/PagePrinters.h"
 
+#include <cstdio>
+
 const std::vector<PageEntry>& PrintablePages()
 {
     static const std::vector<PageEntry> pages = {
+        {"stats", &StatsPageToJson},
+        {"skills", &SkillsPageToJson},
         {"spells", &SpellsPageToJson},
         {"styles", &StylesPageToJson},
         {"ra", &RealmAbilitiesPageToJson},
@@ -29,4 +33,13 @@ PagePrinter FindPagePrinter(const std::string& name)
         if (name == page.name)
             return page.print;
     return nullptr;
+}
+
+OrderedJson ColourJson(const std::optional<MarkupColor>& colour)
+{
+    if (!colour)
+        return nullptr;
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", MarkupRed(*colour), MarkupGreen(*colour), MarkupBlue(*colour));
+    return text;
 }

@@ -76,6 +76,12 @@ class CliTest(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
         return json.loads(result.stdout)
 
+    def test_stats_and_skills_pages_show_the_character(self):
+        path = os.path.join(CHR, "v2006.chr")
+        for name in ("stats", "skills"):
+            with self.subTest(page=name):
+                self.assertGolden(self.page(name, path), os.path.join(PAGES, name + "_v2006_en.json"))
+
     def test_spells_page_follows_the_stored_options_and_their_overrides(self):
         path = os.path.join(CHR, "v2006.chr")
         self.assertGolden(self.page("spells", path), os.path.join(PAGES, "spells_v2006_en.json"))

@@ -98,33 +98,32 @@ class PagesTest : public QObject, PageTestContext {
     {
         return ChildOf<QSpinBox>(m_page.get(), QStringLiteral("stepper%1").arg(stat));
     }
-    // Every shown value, as text and colours, is what the rules make of the document now.
+    // Every shown value, as text and colours, is what quillmar-cli prints for the document now.
     void verifyStatsShown() const
     {
-        const StatsModel model = ComputeStats(GatherStatsInput(m_database, *m_doc));
+        const QJsonObject printed = PrintedPage(*m_doc, "stats");
         CEditColor plain;
         plain.setReadOnly(true);
-        const auto look = [&plain](const CellLook& cell) {
-            return QString::number(cell.value) + (cell.text ? Colour(*cell.text) : plain.textColor()).name() +
-                   (cell.background ? Colour(*cell.background) : plain.backgroundColor()).name();
+        const auto look = [&plain](const QJsonValue& cell) {
+            return QString::number(cell["value"].toInt()) + cell["text"].toString(plain.textColor().name()) +
+                   cell["background"].toString(plain.backgroundColor().name());
         };
         QStringList shown{text("freePoints"), text("capHeader")};
-        QStringList wanted{QString::fromStdString(model.freePointsText),
-                           QString::fromStdString(model.capHeader)};
+        QStringList wanted{printed["freePoints"].toString(), printed["capHeader"].toString()};
         for (int stat = 0; stat < kStatCount; ++stat) {
-            for (const char* column : {"base", "atLevel", "itemCap", "withRealmAbilities"}) {
-                const auto* cell = ChildOf<CEditColor>(m_page.get(), column + QString::number(stat));
+            const QJsonValue row = printed["rows"][stat];
+            int column = 0;
+            for (const char* name : {"base", "atLevel", "itemCap", "withRealmAbilities"}) {
+                const auto* cell = ChildOf<CEditColor>(m_page.get(), name + QString::number(stat));
                 shown << cell->text() + cell->textColor().name() + cell->backgroundColor().name();
+                wanted << look(row["cells"][column++]);
             }
-            const StatRow& row = model.rows[stat];
-            wanted << look(row.base) << look(row.atLevel) << look(row.itemCap)
-                   << look(row.withRealmAbilities);
             shown << QString::number(stepper(stat)->value());
-            wanted << QString::number(m_doc->GetStatRaises()[stat]);
+            wanted << QString::number(row["spent"].toInt());
         }
         for (int i = 0; i < 3; ++i) {
             shown << text(QStringLiteral("hitPoints%1").arg(i + 1));
-            wanted << QString::number(model.hitPoints[i]);
+            wanted << QString::number(printed["hitPoints"][i].toInt());
         }
         QCOMPARE(shown, wanted);
     }
@@ -177,13 +176,13 @@ class PagesTest : public QObject, PageTestContext {
         return UnpackRowData(
             list()->topLevelItem(row)->data(kLevelColumn, CSkillListDelegate::kDataRole).toInt());
     }
-    // The points fields and a group row's level as the rules give them for the document now.
+    // The points fields and a group row's level as quillmar-cli prints them for the document now.
     void verifyPointsAndRow(int groupRow)
     {
-        const SkillPoints points = Points(*m_doc);
-        QCOMPARE(text("usedPoints"), QString::fromStdString(PointsText(points.used)));
-        QCOMPARE(text("restPoints"), QString::fromStdString(PointsText(points.rest)));
-        QCOMPARE(rowData(groupRow).counts, GroupRowData(skills()->Rows()[groupRow], *m_doc).counts);
+        const QJsonObject printed = PrintedPage(*m_doc, "skills");
+        QCOMPARE(text("usedPoints"), printed["used"].toString());
+        QCOMPARE(text("restPoints"), printed["rest"].toString());
+        QCOMPARE(rowData(groupRow).counts, printed["rows"][groupRow]["counts"].toInt());
     }
     // What a list shows and what quillmar-cli prints, alike in shape.
     static QJsonArray shownRows(const QTreeWidget* list)

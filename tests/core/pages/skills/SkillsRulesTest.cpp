@@ -34,7 +34,7 @@ TEST(SkillsRules, LevelLimitsReachAndColours)
 
     // Only the poison line reaches further: a fifth of the level and a tenth of the rank, plus one.
     const std::tuple<const char*, int, float, int, int> reaches[] = {{"Player poisons", 10, 50.0f, 0, 21},
-                                                                     {"Vergiften", 1, 24.0f, 9, 6},
+                                                                     {"Vergiften", 1, 24.0f, 9, 6}, {"Vergiften", 1, 24.0f, 10, 7},
                                                                      {"Vergiften", 250, 50.0f, 0, 5},
                                                                      {"vergiften", 10, 50.0f, 0, 0},
                                                                      {"Crushing", 10, 50.0f, 100, 0}};
